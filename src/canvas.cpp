@@ -1,0 +1,106 @@
+// The chart canvas: axes, labels and points of one day on the 80 x 80 grid.
+#include "canvas.h"
+
+#include <algorithm>
+
+// Units digit of v for 0 to 99 (the remainder takes the sign of v).
+char t1(int v) {
+    return (char)(48 + (v - 10 * (v / 10)));
+}
+
+// Tens digit of v for 0 to 99.
+char t2(int v) {
+    return (char)(48 + v / 10);
+}
+
+// The two characters of a label: its digits for 0 to 99, "-9" to "-1" for the small
+// negatives, "##" for anything else, never the punctuation the digit helpers would give.
+void label_chars(long long v, char &tens, char &units) {
+    if (v >= 0 && v <= 99) {
+        tens = t2((int)v);
+        units = t1((int)v);
+    } else if (v >= -9 && v <= -1) {
+        tens = '-';
+        units = (char)('0' - v);
+    } else {
+        tens = units = '#';
+    }
+}
+
+// The label of an hour of the file: as it stands in JST; in UT nine hours earlier, on the
+// 24-hour clock, so the small hours after midnight read 15 to 23.
+long long hour_label(long long hour, char ut) {
+    if (ut != 'y')
+        return hour;
+    long long l = hour - 9;
+    return l < 0 ? l + 24 : l;
+}
+
+// Writes one cell; cells off the canvas are not drawn.
+static void put(chart_grid &grid, long long col, long long row, char c) {
+    if (col >= 0 && col < grid_side && row >= 0 && row < grid_side)
+        grid.cell[(size_t)col][(size_t)row] = c;
+}
+
+// The label steps k0 to n (k = 0 at the first label) that stay visible on the canvas when
+// label k lands at start + k * step. With step 0 every label lands on one cell and only
+// the last, k = span, stays.
+static void visible(long long span, int step, long long start, long long &k0, long long &n) {
+    k0 = step == 0 ? span : 0;
+    n = step == 0 ? span : std::min(span, (grid_side - 1 - start) / step);
+}
+
+static void draw_label(chart_grid &grid, long long col, long long row, long long v) {
+    char tens, units;
+    label_chars(v, tens, units);
+    put(grid, col, row, tens);
+    put(grid, col + 1, row, units);
+}
+
+// Value labels from ymax (row 2) down to ymin, with half-way ticks for large steps.
+static void draw_value_axis(chart_grid &grid, axis_range r, int ystep, int ysize) {
+    for (int row = 2; row <= ysize; row++)
+        put(grid, 3, row, '|');
+    long long span = (long long)r.ymax - r.ymin, k, n;
+    for (visible(span, ystep, 2, k, n); k <= n; k++) {
+        draw_label(grid, 0, k * ystep + 2, r.ymax - k);
+        put(grid, 3, k * ystep + 2, '+');
+    }
+    if (ystep < 4)
+        return;
+    for (visible(span - 1, ystep, 2 + ystep / 2, k, n); k <= n; k++)
+        put(grid, 3, k * ystep + ystep / 2 + 2, '+');
+}
+
+// Hour labels from xmin to xmax; later labels overwrite earlier ones where they touch.
+static void draw_time_axis(chart_grid &grid, axis_range r, int xstep, int xsize, char ut) {
+    for (int col = 4; col <= xsize; col++)
+        put(grid, col, 1, '-');
+    long long span = (long long)r.xmax - r.xmin, k, n;
+    for (visible(span, xstep, 3, k, n); k <= n; k++) {
+        long long col = k * xstep + 3;
+        put(grid, col + 1, 1, '+');
+        draw_label(grid, col, 0, hour_label(r.xmin + k, ut));
+    }
+}
+
+// Converts a cell coordinate formed in double, truncating toward zero; -1 when off the canvas.
+static long long cell_of(double v) {
+    if (!(v > -1.0 && v < grid_side))
+        return -1;
+    return (long long)v;
+}
+
+// Clears the grid and draws one day: axes, labels, then one "*" per entry.
+void draw_chart(chart_grid &grid, const obs_table &table, day_group g, axis_range r, int ystep,
+                int xstep, const run_settings &rs) {
+    for (auto &col : grid.cell)
+        col.fill(' ');
+    draw_value_axis(grid, r, ystep, rs.ysize);
+    draw_time_axis(grid, r, xstep, rs.xsize, rs.ut);
+    for (int i = g.first; i <= g.last; i++) {
+        double col = ((double)table.hour[i] - r.xmin) * xstep + 4.5;
+        double row = ((double)r.ymax - table.value[i]) * ystep + 2.5;
+        put(grid, cell_of(col), cell_of(row), '*');
+    }
+}

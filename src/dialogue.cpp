@@ -1,0 +1,129 @@
+// The run driver: the four questions, the read pass, the day loop and the exit status.
+#include "dialogue.h"
+
+#include "days.h"
+
+#include <cstring>
+
+// The UT question as the console has always shown it, in Shift_JIS.
+static const char ut_prompt[] = "\nUT\x82\xc9\x95\xcf\x8a\xb7\x82\xb5\x82\xdc\x82\xb7\x82\xa9 (y/n) ";
+
+static void prompt(outstream &out, const char *text) {
+    out_str(out, text);
+    out_flush(out);
+}
+
+static bool is_digit(int c) {
+    return c >= '0' && c <= '9';
+}
+
+// Reads an optionally signed decimal integer, saturating far beyond any valid size. A
+// reply that is not a number has the rest of its line discarded and gives bad; the byte
+// that ends a number stays for the next answer.
+static ask_status read_int(instream &in, long long &v, bool &bad) {
+    int c;
+    do
+        c = in_get(in);
+    while (is_blank(c));
+    bool neg = c == '-';
+    if (c == '-' || c == '+')
+        c = in_get(in);
+    if (c == EOF)
+        return ask_ended;
+    bad = !is_digit(c);
+    if (bad) {
+        if (c != '\n')
+            skip_line(in);
+        return ask_ok;
+    }
+    for (v = 0; is_digit(c); c = in_get(in))
+        if (v < 1000000000000LL)
+            v = v * 10 + (c - '0');
+    in_unget(in, c);
+    if (neg)
+        v = -v;
+    return ask_ok;
+}
+
+// Asks for a size until the answer is a whole number from lo to hi.
+static ask_status ask_size(instream &in, outstream &out, const char *text, const char *msg,
+                           int lo, int hi, int &size) {
+    for (;;) {
+        prompt(out, text);
+        long long v = 0;
+        bool bad = false;
+        if (read_int(in, v, bad) == ask_ended)
+            return ask_ended;
+        if (!bad && v >= lo && v <= hi) {
+            size = (int)v;
+            return ask_ok;
+        }
+        out_str(out, msg);
+    }
+}
+
+// Fills the settings from the four answers.
+ask_status ask_settings(instream &in, outstream &out, run_settings &rs) {
+    prompt(out, "\ndata file name = ");
+    long len = read_word(in, rs.name, name_cap);
+    if (len < 0)
+        return ask_ended;
+    // a name cut short or stopped early by a NUL byte would open another file
+    rs.name_ok = len < name_cap && strlen(rs.name) == (size_t)len;
+    prompt(out, ut_prompt);
+    char ut[2];
+    if (read_word(in, ut, sizeof ut) < 0)
+        return ask_ended;
+    rs.ut = ut[0];
+    if (ask_size(in, out, "\ny axis =", "y axis must be a whole number from 2 to 79.\n", 2, 79,
+                 rs.ysize) != ask_ok)
+        return ask_ended;
+    return ask_size(in, out, "x axis =", "x axis must be a whole number from 4 to 79.\n", 4, 79,
+                    rs.xsize);
+}
+
+static int fail(outstream &out, const char *msg) {
+    out_str(out, msg);
+    out_flush(out);
+    return 1;
+}
+
+// Reads the data file into the table; 0, or 1 after reporting why not.
+static int read_data(outstream &out, text_rules tr, const run_settings &rs, obs_table &table,
+                     record_tokens &rec) {
+    FILE *f = rs.name_ok ? fopen(rs.name, "r") : nullptr;
+    if (!f)
+        return fail(out, "Cannot open input file. 0\n");
+    instream data = in_open(f, tr);
+    read_status st = read_observations(data, out, table, rec);
+    int closed = fclose(f);
+    if (st == read_failed)
+        return fail(out, "Cannot read input file.\n");
+    if (st == read_empty)
+        return fail(out, "No records in input file.\n");
+    if (st == read_too_many)
+        return fail(out, "Too many records in input file.\n");
+    if (closed != 0)
+        return fail(out, "file close error. -1\n");
+    return 0;
+}
+
+// One whole run, from the first question to the exit status.
+int run(FILE *in, FILE *out, text_rules tr, run_settings &rs, obs_table &table,
+        record_tokens &rec, chart_grid &grid) {
+    instream answers = in_open(in, tr);
+    outstream console = out_open(out, tr);
+    if (ask_settings(answers, console, rs) != ask_ok)
+        return fail(console, "Input ended before all answers were read.\n");
+    if (read_data(console, tr, rs, table, rec) != 0)
+        return 1;
+    FILE *f = fopen("lc.txt", "w");
+    if (!f)
+        return fail(console, "Cannot open output file. 0\n");
+    outstream chart = out_open(f, tr);
+    plot_days(table, rs, grid, console, chart);
+    if (fclose(f) != 0)
+        return fail(console, "file close error. -1\n");
+    out_flush(console);
+    return 0;
+}

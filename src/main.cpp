@@ -1,0 +1,20 @@
+// dayplot: one character chart per day of a file of timed measurements.
+#include "dialogue.h"
+
+// Set per program by the build: Windows console conventions, and whether this program
+// writes the CR of each line break itself or leaves it to a runtime that does.
+#ifndef DAYPLOT_DOS_TEXT
+#define DAYPLOT_DOS_TEXT 0
+#endif
+#ifndef DAYPLOT_WRITE_CR
+#define DAYPLOT_WRITE_CR DAYPLOT_DOS_TEXT
+#endif
+
+int main() {
+    run_settings rs{};
+    obs_table table{};
+    record_tokens rec{};
+    chart_grid grid{};
+    text_rules tr{DAYPLOT_DOS_TEXT != 0, DAYPLOT_WRITE_CR != 0};
+    return run(stdin, stdout, tr, rs, table, rec, grid);
+}
