@@ -64,8 +64,8 @@ int axis_step(int size, int margin, int hi, int lo) {
 }
 
 // Charts every day in file order until the entry that carries the end marker.
-void plot_days(const obs_table &table, const run_settings &rs, chart_grid &grid,
-               outstream &console, outstream &chart) {
+void plot_days(const obs_table &table, const run_settings &rs, chart_grid &grid, outstream &console,
+               outstream &chart) {
     int first = 0;
     while (first < table.count && table.date_key[first] != 0) {
         day_group g{first, find_day_group(table, first)};

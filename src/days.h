@@ -20,5 +20,5 @@ int find_day_group(const obs_table &table, int first);
 int to_int(double v);
 axis_range compute_axis_range(outstream &console, const obs_table &table, day_group g);
 int axis_step(int size, int margin, int hi, int lo);
-void plot_days(const obs_table &table, const run_settings &rs, chart_grid &grid,
-               outstream &console, outstream &chart);
+void plot_days(const obs_table &table, const run_settings &rs, chart_grid &grid, outstream &console,
+               outstream &chart);

@@ -6,7 +6,8 @@
 #include <cstring>
 
 // The UT question as the console has always shown it, in Shift_JIS.
-static const char ut_prompt[] = "\nUT\x82\xc9\x95\xcf\x8a\xb7\x82\xb5\x82\xdc\x82\xb7\x82\xa9 (y/n) ";
+static const char ut_prompt[] =
+    "\nUT\x82\xc9\x95\xcf\x8a\xb7\x82\xb5\x82\xdc\x82\xb7\x82\xa9 (y/n) ";
 
 static void prompt(outstream &out, const char *text) {
     out_str(out, text);
@@ -46,8 +47,8 @@ static ask_status read_int(instream &in, long long &v, bool &bad) {
 }
 
 // Asks for a size until the answer is a whole number from lo to hi.
-static ask_status ask_size(instream &in, outstream &out, const char *text, const char *msg,
-                           int lo, int hi, int &size) {
+static ask_status ask_size(instream &in, outstream &out, const char *text, const char *msg, int lo,
+                           int hi, int &size) {
     for (;;) {
         prompt(out, text);
         long long v = 0;
@@ -109,8 +110,8 @@ static int read_data(outstream &out, text_rules tr, const run_settings &rs, obs_
 }
 
 // One whole run, from the first question to the exit status.
-int run(FILE *in, FILE *out, text_rules tr, run_settings &rs, obs_table &table,
-        record_tokens &rec, chart_grid &grid) {
+int run(FILE *in, FILE *out, text_rules tr, run_settings &rs, obs_table &table, record_tokens &rec,
+        chart_grid &grid) {
     instream answers = in_open(in, tr);
     outstream console = out_open(out, tr);
     if (ask_settings(answers, console, rs) != ask_ok)
