@@ -6,7 +6,7 @@
 #   answers       standard input of the run
 #   files/        copied into the scratch directory first (data files; lc.txt/ to block it)
 #   setup         optional: run in the scratch directory to make large inputs
-#   status        expected exit status (0 when absent)
+#   status        expected exit status (0 when absent; status.x and status.w for one program)
 #   out.x, out.w  expected console bytes of dayplotx and dayplotw
 #   lc.x, lc.w    expected lc.txt; when absent, lc.txt must be left as files/ had it
 set -u
@@ -23,6 +23,7 @@ cd "$scratch" || exit 1
 status=$?
 want=0
 [ -f "$case/status" ] && want=$(cat "$case/status")
+[ -f "$case/status.$k" ] && want=$(cat "$case/status.$k")
 fail=0
 if [ "$status" != "$want" ]; then
     echo "exit status $status, expected $want"
