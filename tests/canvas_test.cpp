@@ -78,50 +78,6 @@ static std::vector<std::string> chart(const std::vector<point> &day, axis_range 
     return rows;
 }
 
-static const std::vector<point> three = {{9.5f, 12.5f}, {10.25f, 15.25f}, {12.75f, 14}};
-static const axis_range three_range{16, 12, 13, 9};
-
-TEST(DrawChart, ThreeRecordsInUt) {
-    std::vector<std::string> want = {
-        "   |             ", "   |             ", "12 +  *          ",
-        "13 +             ", "14 +           * ", "15 +    *        ",
-        "16 +             ", "    +--+--+--+--+", "   00 01 02 03 04",
-    };
-    EXPECT_EQ(chart(three, three_range, 1, 3, 8, 16, 'y'), want);
-    want[8] = "   09 10 11 12 13";
-    EXPECT_EQ(chart(three, three_range, 1, 3, 8, 16, 'n'), want);
-}
-
-TEST(DrawChart, HourLabelsTouchingAndOverwriting) {
-    auto x12 = chart(three, three_range, 1, 2, 8, 12, 'n');
-    EXPECT_EQ(x12[7], "    +-+-+-+-+");
-    EXPECT_EQ(x12[8], "   0910111213");
-    auto x8 = chart(three, three_range, 1, 1, 8, 8, 'n');
-    EXPECT_EQ(x8[7], "    +++++");
-    EXPECT_EQ(x8[8], "   011113");
-}
-
-TEST(DrawChart, ValueStepZeroCollapsesOntoOneRow) {
-    auto rows =
-        chart({{9.5f, 3.25f}, {10.25f, 7}, {12.75f, 12.5f}}, {13, 3, 13, 9}, 0, 3, 8, 16, 'n');
-    EXPECT_EQ(rows[6], "03 +  * *      * ");
-    for (int i = 0; i < 6; i++)
-        EXPECT_EQ(rows[i], "   |             ");
-}
-
-TEST(DrawChart, HalfWayTicksForLargeSteps) {
-    auto rows = chart({{9.5f, 12.5f}, {10.25f, 13.25f}}, {14, 12, 11, 9}, 4, 3, 10, 10, 'n');
-    std::string col;
-    for (const std::string &row : rows)
-        col += row.substr(0, 4) + "/";
-    EXPECT_EQ(col, "12 +/   |/   +/   |/13 +/   |/   +/   |/14 +/    /   0/");
-}
-
-TEST(DrawChart, OneStarForTwoEntriesInOneCell) {
-    auto rows = chart({{9.5f, 12.5f}, {9.5f, 12.5f}}, {13, 12, 10, 9}, 6, 12, 8, 16, 'n');
-    EXPECT_EQ(rows[3].substr(4), "      *      ");
-}
-
 TEST(DrawChart, HugeRangesDrawOnlyWhatStaysAndClip) {
     // the loops must not walk 2^32 label values, and nothing lands off the canvas
     auto rows = chart({{-500, -3e20f}, {2000, 3e20f}}, {INT_MAX, INT_MIN, INT_MAX, INT_MIN}, 0, 0,
@@ -132,9 +88,4 @@ TEST(DrawChart, HugeRangesDrawOnlyWhatStaysAndClip) {
     EXPECT_EQ(wide[77].substr(0, 4), "## +");
     auto outside = chart({{-100, 500}, {100, -500}}, {16, 12, 13, 9}, 1, 3, 8, 16, 'n');
     EXPECT_EQ(outside, chart({}, {16, 12, 13, 9}, 1, 3, 8, 16, 'n'));
-}
-
-TEST(DrawChart, UtLabelsAfterMidnight) {
-    auto rows = chart({{0.5f, 5}, {2.25f, 6}}, {7, 5, 3, 0}, 2, 24, 8, 76, 'y');
-    EXPECT_EQ(rows[8].substr(0, 29), "   15" + std::string(22, ' ') + "16");
 }

@@ -52,30 +52,6 @@ TEST(AskSettings, Answers) {
     EXPECT_EQ(ask("data.txt n 14 76").console, prompts);
 }
 
-TEST(AskSettings, BadSizesAskAgain) {
-    const std::string y = "y axis must be a whole number from 2 to 79.\n\ny axis =";
-    const std::string x = "x axis must be a whole number from 4 to 79.\nx axis =";
-    struct {
-        const char *answers;
-        int ysize, xsize;
-    } cases[] = {
-        {"d n abc 5 9\n8 16", 8, 16}, // the rest of the line is discarded
-        {"d n 1 80 8 3 -4 99999999999 16", 8, 16},
-        {"d n -\n8 +\n16", 8, 16}, // a sign alone is not a number
-        {"d n 8 16x", 8, 16},
-    };
-    for (auto &c : cases) {
-        asked a = ask(c.answers);
-        ASSERT_EQ(a.st, ask_ok) << c.answers;
-        EXPECT_EQ(a.rs.ysize, c.ysize) << c.answers;
-        EXPECT_EQ(a.rs.xsize, c.xsize) << c.answers;
-    }
-    std::string before_x = prompts.substr(0, prompts.size() - 8);
-    EXPECT_EQ(ask("d n abc 5 9\n8 16").console, before_x + y + "x axis =");
-    EXPECT_EQ(ask("d n 1 80 8 3 -4 99999999999 16").console,
-              before_x + y + y + "x axis =" + x + x + x);
-}
-
 TEST(AskSettings, InputEndsEarly) {
     const char *cases[] = {"", "d", "d y", "d y 8", "d y 8 x", "d y 8 +", "d y\x1a 8 16"};
     for (const char *c : cases)

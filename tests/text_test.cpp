@@ -39,20 +39,8 @@ TEST(FmtFixed, AgreesWithTheCLibraryOnStoredFloats) {
     }
 }
 
-static std::string written(const std::string &s, bool crlf) {
-    FILE *f = tmpfile();
-    outstream out = out_open(f, text_rules{false, crlf});
-    out_str(out, s.c_str());
-    return contents(f);
-}
-
-TEST(OutBytes, LineBreaks) {
-    EXPECT_EQ(written("\na\n\nb", false), "\na\n\nb");
-    EXPECT_EQ(written("\na\n\nb", true), "\r\na\r\n\r\nb");
-    EXPECT_EQ(written("a\rb\n", true), "a\rb\r\n");
-}
-
-// The words of the input and the lengths read_word gives, then whether the end was met.
+// The words of the input with the lengths read_word gives; "!" where a buffer byte after
+// the word is not zero.
 static std::string words(const std::string &bytes, bool dos, size_t cap = 8) {
     FILE *f = file_of(bytes);
     instream in = in_open(f, text_rules{dos, false});
@@ -85,16 +73,4 @@ TEST(ReadWord, Conventions) {
     };
     for (auto &c : cases)
         EXPECT_EQ(words(c.bytes, c.dos), c.want) << c.bytes;
-}
-
-TEST(ReadWord, EndIsMetOnlyByAReadThatReachesIt) {
-    FILE *f = file_of("a b\n");
-    instream in = in_open(f, text_rules{false, false});
-    char buf[8];
-    read_word(in, buf, sizeof buf);
-    read_word(in, buf, sizeof buf);
-    EXPECT_FALSE(in.eof);
-    EXPECT_EQ(read_word(in, buf, sizeof buf), -1);
-    EXPECT_TRUE(in.eof);
-    fclose(f);
 }
