@@ -9,29 +9,41 @@
 #   status        expected exit status (0 when absent; status.x and status.w for one program)
 #   out.x, out.w  expected console bytes of dayplotx and dayplotw
 #   lc.x, lc.w    expected lc.txt; when absent, lc.txt must be left as files/ had it
+#   out.exe, status.exe, lc.exe
+#                 where the Windows executable differs (Windows cannot open a directory)
+#
+# Usage: golden.sh CASE SCRATCH [EMULATOR] PROGRAM
 set -u
-prog=$1 case=$2 scratch=$3
+case=$1 scratch=$2
+shift 2
+eval "prog=\${$#}"
 case $(basename "$prog") in
 dayplotw*) k=w ;;
 *) k=x ;;
 esac
+expect() { # the expectation file for this program: $1.exe, $1.$k or $1
+    for f in "$case/$1.exe" "$case/$1.$k" "$case/$1"; do
+        case $f in *.exe) case $prog in *.exe) ;; *) continue ;; esac ;; esac
+        [ -f "$f" ] && { echo "$f"; return; }
+    done
+    echo /nonexistent
+}
 rm -rf "$scratch" && mkdir -p "$scratch" || exit 1
 [ -d "$case/files" ] && cp -R "$case/files/." "$scratch/"
 cd "$scratch" || exit 1
 [ -f "$case/setup" ] && sh "$case/setup"
-"$prog" <"$case/answers" >console
+"$@" <"$case/answers" >console
 status=$?
 want=0
-[ -f "$case/status" ] && want=$(cat "$case/status")
-[ -f "$case/status.$k" ] && want=$(cat "$case/status.$k")
+[ -f "$(expect status)" ] && want=$(cat "$(expect status)")
 fail=0
 if [ "$status" != "$want" ]; then
     echo "exit status $status, expected $want"
     fail=1
 fi
-cmp "$case/out.$k" console || fail=1
-if [ -f "$case/lc.$k" ]; then
-    cmp "$case/lc.$k" lc.txt || fail=1
+cmp "$(expect out)" console || fail=1
+if [ -f "$(expect lc)" ]; then
+    cmp "$(expect lc)" lc.txt || fail=1
 elif [ -f "$case/files/lc.txt" ]; then
     cmp "$case/files/lc.txt" lc.txt || fail=1
 elif [ -d "$case/files/lc.txt" ]; then
