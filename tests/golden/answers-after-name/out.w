@@ -1,0 +1,3 @@
+
+data file name = 
+UT‚É•ÏŠ·‚µ‚Ü‚·‚© (y/n) Input ended before all answers were read.

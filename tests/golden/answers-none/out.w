@@ -1,0 +1,2 @@
+
+data file name = Input ended before all answers were read.
