@@ -2,6 +2,7 @@
 #include "canvas.h"
 
 #include <algorithm>
+#include <cstring>
 
 // Units digit of v for 0 to 99 (the remainder takes the sign of v).
 char t1(int v) {
@@ -39,7 +40,7 @@ long long hour_label(long long hour, char ut) {
 // Writes one cell; cells off the canvas are not drawn.
 static void put(chart_grid &grid, long long col, long long row, char c) {
     if (col >= 0 && col < grid_side && row >= 0 && row < grid_side)
-        grid.cell[(size_t)col][(size_t)row] = c;
+        cell(grid, (int)col, (int)row) = c;
 }
 
 // The label steps k0 to n (k = 0 at the first label) that stay visible on the canvas when
@@ -94,8 +95,7 @@ static long long cell_of(double v) {
 // Clears the grid and draws one day: axes, labels, then one "*" per entry.
 void draw_chart(chart_grid &grid, const obs_table &table, day_group g, axis_range r, int ystep,
                 int xstep, const run_settings &rs) {
-    for (auto &col : grid.cell)
-        col.fill(' ');
+    memset(grid.rows.data(), ' ', sizeof grid.rows);
     draw_value_axis(grid, r, ystep, rs.ysize);
     draw_time_axis(grid, r, xstep, rs.xsize, rs.ut);
     for (int i = g.first; i <= g.last; i++) {

@@ -9,10 +9,18 @@
 
 constexpr int grid_side = 80;
 
-// Indexed [column][row], row 0 at the bottom.
+// Addressed by column and row, row 0 at the bottom; each row is stored whole, as it is
+// printed.
 struct chart_grid {
-    std::array<std::array<char, grid_side>, grid_side> cell;
+    std::array<std::array<char, grid_side>, grid_side> rows; // rows[row][column]
 };
+
+inline char &cell(chart_grid &g, int col, int row) {
+    return g.rows[(size_t)row][(size_t)col];
+}
+inline char cell(const chart_grid &g, int col, int row) {
+    return g.rows[(size_t)row][(size_t)col];
+}
 
 char t1(int v);
 char t2(int v);

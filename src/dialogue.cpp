@@ -66,13 +66,14 @@ static ask_status ask_size(instream &in, outstream &out, const char *text, const
 // Fills the settings from the four answers.
 ask_status ask_settings(instream &in, outstream &out, run_settings &rs) {
     prompt(out, "\ndata file name = ");
+    memset(rs.name, 0, name_cap);
     long len = read_word(in, rs.name, name_cap);
     if (len < 0)
         return ask_ended;
     // a name cut short or stopped early by a NUL byte would open another file
     rs.name_ok = len < name_cap && strlen(rs.name) == (size_t)len;
     prompt(out, ut_prompt);
-    char ut[2];
+    char ut[2] = {};
     if (read_word(in, ut, sizeof ut) < 0)
         return ask_ended;
     rs.ut = ut[0];
@@ -95,7 +96,8 @@ static int read_data(outstream &out, text_rules tr, const run_settings &rs, obs_
     FILE *f = rs.name_ok ? fopen(rs.name, "r") : nullptr;
     if (!f)
         return fail(out, "Cannot open input file. 0\n");
-    instream data = in_open(f, tr);
+    instream data;
+    in_open(data, f, tr, true);
     read_status st = read_observations(data, out, table, rec);
     int closed = fclose(f);
     if (st == read_failed)
@@ -112,8 +114,10 @@ static int read_data(outstream &out, text_rules tr, const run_settings &rs, obs_
 // One whole run, from the first question to the exit status.
 int run(FILE *in, FILE *out, text_rules tr, run_settings &rs, obs_table &table, record_tokens &rec,
         chart_grid &grid) {
-    instream answers = in_open(in, tr);
-    outstream console = out_open(out, tr);
+    instream answers;
+    outstream console;
+    in_open(answers, in, tr, false);
+    out_open(console, out, tr);
     if (ask_settings(answers, console, rs) != ask_ok)
         return fail(console, "Input ended before all answers were read.\n");
     if (read_data(console, tr, rs, table, rec) != 0)
@@ -121,8 +125,10 @@ int run(FILE *in, FILE *out, text_rules tr, run_settings &rs, obs_table &table, 
     FILE *f = fopen("lc.txt", "w");
     if (!f)
         return fail(console, "Cannot open output file. 0\n");
-    outstream chart = out_open(f, tr);
+    outstream chart;
+    out_open(chart, f, tr);
     plot_days(table, rs, grid, console, chart);
+    out_flush(chart);
     if (fclose(f) != 0)
         return fail(console, "file close error. -1\n");
     out_flush(console);

@@ -35,31 +35,47 @@ static int digit_at(const char *t, int k) {
 
 // Decodes the timestamp (token 2) and the value (token 3) of the current record.
 void decode_record(const record_tokens &rec, float &hour, float &value, float &date_key) {
-    const char *ts = rec.tok[1].data();
+    const char *ts = rec.timestamp.data();
     int h = 10 * digit_at(ts, 8) + digit_at(ts, 9);
     int m = 10 * digit_at(ts, 10) + digit_at(ts, 11);
     hour = (float)((double)h + (double)m / 60.0);
     date_key = (float)(1000 * digit_at(ts, 4) + 100 * digit_at(ts, 5) + 10 * digit_at(ts, 6) +
                        digit_at(ts, 7));
-    value = num(rec.tok[2].data());
+    value = num(rec.value.data());
     if (value > 20)
         value = (float)((double)value / 10.0);
 }
 
-// Reads up to four tokens into their buffers; returns how many were read.
-static int read_record(instream &in, record_tokens &rec) {
-    int n = 0;
-    while (n < 4 && read_word(in, rec.tok[n].data(), token_cap) >= 0)
-        n++;
-    return n;
+// Reads one token into t, which then holds that token and zeros; false at the end.
+static bool read_token(instream &in, std::array<char, token_cap> &t) {
+    std::array<char, token_cap> word{};
+    if (read_word(in, word.data(), token_cap) < 0)
+        return false;
+    t = word;
+    return true;
 }
 
+// Reads up to four tokens, the used ones into their buffers; returns how many were read.
+static int read_record(instream &in, record_tokens &rec) {
+    if (read_word(in, nullptr, 0) < 0)
+        return 0;
+    if (!read_token(in, rec.timestamp))
+        return 1;
+    if (!read_token(in, rec.value))
+        return 2;
+    return read_word(in, nullptr, 0) < 0 ? 3 : 4;
+}
+
+// One listing line, "  %5.2f %7.3f \n".
 static void list_entry(outstream &console, float hour, float value) {
-    out_str(console, "  ");
-    out_fixed(console, hour, 5, 2);
-    out_str(console, " ");
-    out_fixed(console, value, 7, 3);
-    out_str(console, " \n");
+    char *line = out_space(console, 2 * fixed_cap + 8);
+    size_t n = 2;
+    line[0] = line[1] = ' ';
+    n += fmt_fixed(line + n, hour, 5, 2);
+    line[n++] = ' ';
+    n += fmt_fixed(line + n, value, 7, 3);
+    line[n++] = ' ';
+    out_line_at(console, line, n);
 }
 
 // Fills the table from the data file, listing every entry, and marks the last entry as the

@@ -15,9 +15,11 @@ struct obs_table {
     int count;                           // entries written
 };
 
-// The four tokens of the current record; they keep their bytes from record to record.
+// The tokens of the current record that are used, timestamp and value; each keeps its
+// bytes until a read replaces it. The first and fourth tokens are read and dropped.
 struct record_tokens {
-    std::array<std::array<char, token_cap>, 4> tok;
+    std::array<char, token_cap> timestamp;
+    std::array<char, token_cap> value;
 };
 
 enum read_status { read_ok, read_empty, read_too_many, read_failed };

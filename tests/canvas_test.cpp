@@ -72,7 +72,7 @@ static std::vector<std::string> chart(const std::vector<point> &day, axis_range 
     for (int row = ysize; row >= 0; row--) {
         std::string s;
         for (int col = 0; col <= xsize; col++)
-            s += grid.cell[col][row];
+            s += cell(grid, col, row);
         rows.push_back(s);
     }
     return rows;

@@ -41,8 +41,10 @@ TEST(ToInt, TruncatesTowardZeroAndSaturates) {
 static std::string range_line(const std::vector<entry> &entries, axis_range &r) {
     obs_table t = table_of(entries);
     FILE *f = tmpfile();
-    outstream out = out_open(f, text_rules{false, false});
+    static outstream out;
+    out_open(out, f, text_rules{false, false});
     r = compute_axis_range(out, t, day_group{0, t.count - 1});
+    out_flush(out);
     return contents(f);
 }
 

@@ -15,10 +15,13 @@ static asked ask(const std::string &answers, bool dos = false) {
     a = asked{};
     FILE *in = file_of(answers);
     FILE *out = tmpfile();
-    instream is = in_open(in, text_rules{dos, false});
-    outstream os = out_open(out, text_rules{dos, false});
+    static instream is;
+    static outstream os;
+    in_open(is, in, text_rules{dos, false}, false);
+    out_open(os, out, text_rules{dos, false});
     a.st = ask_settings(is, os, a.rs);
     fclose(in);
+    out_flush(os);
     a.console = contents(out);
     return a;
 }

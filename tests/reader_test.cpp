@@ -38,8 +38,8 @@ TEST(Num, StopsAfterTwentyOneCharacters) {
 
 static record_tokens record(const char *ts, const char *value) {
     record_tokens rec{};
-    strncpy(rec.tok[1].data(), ts, token_cap - 1);
-    strncpy(rec.tok[2].data(), value, token_cap - 1);
+    strncpy(rec.timestamp.data(), ts, token_cap - 1);
+    strncpy(rec.value.data(), value, token_cap - 1);
     return rec;
 }
 
@@ -77,10 +77,13 @@ TEST(ReadObservations, ShortFinalReadKeepsTheEarlierTokens) {
     record_tokens rec{};
     FILE *in = file_of("A 202012310930 12.5 B\nA 202012311015");
     FILE *out = tmpfile();
-    instream is = in_open(in, text_rules{false, false});
-    outstream os = out_open(out, text_rules{false, false});
+    static instream is;
+    static outstream os;
+    in_open(is, in, text_rules{false, false}, true);
+    out_open(os, out, text_rules{false, false});
     ASSERT_EQ(read_observations(is, os, table, rec), read_ok);
     fclose(in);
+    out_flush(os);
     EXPECT_EQ(contents(out), "   9.50  12.500 \n  10.25  12.500 \n");
     ASSERT_EQ(table.count, 2);
     EXPECT_EQ(table.date_key[1], 0);

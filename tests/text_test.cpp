@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 static std::string fixed(double v, int width, int prec) {
-    char buf[420];
-    size_t n = fmt_fixed(buf, sizeof buf, v, width, prec);
+    char buf[fixed_cap];
+    size_t n = fmt_fixed(buf, v, width, prec);
     return std::string(buf, n);
 }
 
@@ -39,15 +39,17 @@ TEST(FmtFixed, AgreesWithTheCLibraryOnStoredFloats) {
     }
 }
 
-// The words of the input with the lengths read_word gives; "!" where a buffer byte after
-// the word is not zero.
+// The words of the input with the lengths read_word gives; "!" where a byte after the kept
+// ones was written.
 static std::string words(const std::string &bytes, bool dos, size_t cap = 8) {
     FILE *f = file_of(bytes);
-    instream in = in_open(f, text_rules{dos, false});
+    static instream in;
+    in_open(in, f, text_rules{dos, false}, true);
     std::string out;
     char buf[64];
     long len;
-    while ((len = read_word(in, buf, cap)) >= 0) {
+    for (memset(buf, 0, sizeof buf); (len = read_word(in, buf, cap)) >= 0;
+         memset(buf, 0, sizeof buf)) {
         out += "[" + std::string(buf) + "]" + std::to_string(len);
         for (size_t i = std::string(buf).size(); i < cap; i++)
             if (buf[i] != 0)
