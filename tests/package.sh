@@ -1,0 +1,43 @@
+#!/bin/sh
+# package.sh BUILD SOURCE SCRATCH: installs into a scratch prefix and checks the layout,
+# then makes the Debian package, unpacks it into a scratch root, checks its control
+# fields and manual pages, and runs the packaged dayplotx on the packaged example data
+# against the golden bytes of that run.
+set -eu
+build=$1 src=$2 scratch=$3
+golden=$src/tests/golden/example-night
+rm -rf "$scratch" && mkdir -p "$scratch/run"
+fail() { echo "$*"; exit 1; }
+
+cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
+for f in bin/dayplotx bin/dayplotw share/man/man1/dayplotx.1 share/man/man1/dayplotw.1 \
+    share/doc/dayplot/examples/night.txt; do
+    [ -f "$scratch/prefix/$f" ] || fail "cmake --install left out $f"
+done
+
+(cd "$build" && cpack -G DEB -B "$scratch/pkg" >"$scratch/cpack.log") || fail "cpack failed"
+deb=$(ls "$scratch"/pkg/*.deb)
+for field in Package Version Maintainer Description Depends; do
+    [ -n "$(dpkg-deb -f "$deb" "$field")" ] || fail "the package has no $field"
+done
+version=$(sed -n 's/^project(dayplot VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package is not version $version"
+dpkg-deb -x "$deb" "$scratch/root"
+root=$scratch/root/usr
+
+for page in dayplotx dayplotw; do
+    out=$(cd "$root/share/man" && MANWIDTH=80 man --warnings -l "man1/$page.1" 2>&1 >/dev/null)
+    [ -z "$out" ] || fail "man $page: $out"
+done
+grep -q "dayplot $version" "$root/share/man/man1/dayplotx.1" || fail "the manual page is not $version"
+grep -q "^Version $version\.$" "$src/README.md" || fail "the README is not version $version"
+
+cmp "$root/share/doc/dayplot/examples/night.txt" "$golden/files/night.txt"
+cp "$root/share/doc/dayplot/examples/night.txt" "$scratch/run/"
+cd "$scratch/run"
+"$root/bin/dayplotx" <"$golden/answers" >console
+cmp "$golden/out.x" console
+cmp "$golden/lc.x" lc.txt
+"$root/bin/dayplotw" <"$golden/answers" >console
+cmp "$golden/out.w" console
+cmp "$golden/lc.w" lc.txt
