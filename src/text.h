@@ -119,6 +119,7 @@ inline char *out_space(outstream &out, size_t n) {
         out_drain(out);
     return out.buf.data() + out.len;
 }
+
 // Ends the n bytes placed at out_space with a line break and takes them.
 inline void out_line_at(outstream &out, char *p, size_t n) {
     if (out.crlf)
