@@ -111,13 +111,9 @@ static int read_data(outstream &out, text_rules tr, const run_settings &rs, obs_
     return 0;
 }
 
-// One whole run, from the first question to the exit status.
-int run(FILE *in, FILE *out, text_rules tr, run_settings &rs, obs_table &table, record_tokens &rec,
-        chart_grid &grid) {
-    instream answers;
-    outstream console;
-    in_open(answers, in, tr, false);
-    out_open(console, out, tr);
+// The steps of a run from the first question to the closed chart file; the exit status.
+static int run_steps(instream &answers, outstream &console, text_rules tr, run_settings &rs,
+                     obs_table &table, record_tokens &rec, chart_grid &grid) {
     if (ask_settings(answers, console, rs) != ask_ok)
         return fail(console, "Input ended before all answers were read.\n");
     if (read_data(console, tr, rs, table, rec) != 0)
@@ -128,9 +124,23 @@ int run(FILE *in, FILE *out, text_rules tr, run_settings &rs, obs_table &table, 
     outstream chart;
     out_open(chart, f, tr);
     plot_days(table, rs, grid, console, chart);
-    out_flush(chart);
-    if (fclose(f) != 0)
+    if (!out_close(chart))
         return fail(console, "file close error. -1\n");
-    out_flush(console);
     return 0;
+}
+
+// One whole run; a console that lost any output makes it a failure, told on standard
+// error, the only channel left.
+int run(FILE *in, FILE *out, text_rules tr, run_settings &rs, obs_table &table, record_tokens &rec,
+        chart_grid &grid) {
+    instream answers;
+    outstream console;
+    in_open(answers, in, tr, false);
+    out_open(console, out, tr);
+    int status = run_steps(answers, console, tr, rs, table, rec, grid);
+    if (out_ok(console))
+        return status;
+    fputs(tr.crlf_output ? "Cannot write console output.\r\n" : "Cannot write console output.\n",
+          stderr);
+    return 1;
 }

@@ -110,12 +110,14 @@ void skip_line(instream &in) {
 void out_open(outstream &out, FILE *f, text_rules tr) {
     out.f = f;
     out.crlf = tr.crlf_output;
+    out.bad = false;
     out.len = 0;
 }
 
-// Hands the buffered bytes to the stream; write errors show when the stream is closed.
+// Hands the buffered bytes to the stream.
 void out_drain(outstream &out) {
-    fwrite(out.buf.data(), 1, out.len, out.f);
+    if (out.len > 0 && fwrite(out.buf.data(), 1, out.len, out.f) != out.len)
+        out.bad = true;
     out.len = 0;
 }
 
@@ -243,5 +245,20 @@ size_t fmt_fixed(char *buf, double v, int width, int prec) {
 
 void out_flush(outstream &out) {
     out_drain(out);
-    fflush(out.f);
+    if (fflush(out.f) != 0)
+        out.bad = true;
+}
+
+// Flushes and tells whether every byte reached the file. A failed write sets only the
+// stream's error indicator: the C library drops that buffer, and a later flush or close
+// finds nothing left to fail on.
+bool out_ok(outstream &out) {
+    out_flush(out);
+    return !out.bad && !ferror(out.f);
+}
+
+// out_ok, then closes the stream; false when any of them failed.
+bool out_close(outstream &out) {
+    bool ok = out_ok(out);
+    return fclose(out.f) == 0 && ok;
 }

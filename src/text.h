@@ -30,6 +30,7 @@ struct instream {
 struct outstream {
     FILE *f;
     bool crlf;
+    bool bad; // a write failed: the bytes are lost, whatever close says later
     size_t len;
     std::array<char, io_block> buf;
 };
@@ -130,5 +131,7 @@ inline void out_line_at(outstream &out, char *p, size_t n) {
 void out_str(outstream &out, const char *s);
 void out_int(outstream &out, long long v);
 void out_flush(outstream &out);
+bool out_ok(outstream &out);
+bool out_close(outstream &out);
 size_t fmt_fixed(char *buf, double v, int width, int prec);
 constexpr size_t fixed_cap = 420; // room for any "%f" of a float and the slack of its copy

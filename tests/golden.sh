@@ -9,6 +9,8 @@
 #   status        expected exit status (0 when absent; status.x and status.w for one program)
 #   out.x, out.w  expected console bytes of dayplotx and dayplotw
 #   lc.x, lc.w    expected lc.txt; when absent, lc.txt must be left as files/ had it
+#   err.x, err.w  expected standard error; when absent it must stay empty
+#   console-full  present: standard output goes to /dev/full (out.x and out.w unused)
 #   out.exe, status.exe, lc.exe
 #                 where the Windows executable differs (Windows cannot open a directory)
 #
@@ -32,7 +34,9 @@ rm -rf "$scratch" && mkdir -p "$scratch" || exit 1
 [ -d "$case/files" ] && cp -R "$case/files/." "$scratch/"
 cd "$scratch" || exit 1
 [ -f "$case/setup" ] && sh "$case/setup"
-"$@" <"$case/answers" >console
+out=console
+[ -f "$case/console-full" ] && out=/dev/full
+"$@" <"$case/answers" >$out 2>errors
 status=$?
 want=0
 [ -f "$(expect status)" ] && want=$(cat "$(expect status)")
@@ -41,8 +45,16 @@ if [ "$status" != "$want" ]; then
     echo "exit status $status, expected $want"
     fail=1
 fi
-cmp "$(expect out)" console || fail=1
-if [ -f "$(expect lc)" ]; then
+[ -f "$case/console-full" ] || cmp "$(expect out)" console || fail=1
+if [ -f "$(expect err)" ]; then
+    cmp "$(expect err)" errors || fail=1
+elif [ -s errors ]; then
+    echo "standard error: $(cat errors)"
+    fail=1
+fi
+if [ -L "$case/files/lc.txt" ]; then
+    [ -L lc.txt ] || { echo "lc.txt is no longer a link"; fail=1; }
+elif [ -f "$(expect lc)" ]; then
     cmp "$(expect lc)" lc.txt || fail=1
 elif [ -f "$case/files/lc.txt" ]; then
     cmp "$case/files/lc.txt" lc.txt || fail=1

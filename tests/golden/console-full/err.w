@@ -1,0 +1,1 @@
+Cannot write console output.
