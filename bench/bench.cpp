@@ -22,7 +22,6 @@ static std::string workload() {
 }
 
 static obs_table table;
-static record_tokens rec;
 static chart_grid grid;
 static instream in;
 static outstream out, chart;
@@ -49,9 +48,9 @@ static run_settings settings() {
 static void read_pass(benchmark::State &state) {
     FILE *sink = fopen("/dev/null", "w");
     for (auto _ : state) {
-        in_open(in, data_file(), text_rules{false, false}, true);
-        out_open(out, sink, text_rules{false, false});
-        benchmark::DoNotOptimize(read_observations(in, out, table, rec));
+        in_open(in, data_file(), false, true);
+        out_open(out, sink, false);
+        benchmark::DoNotOptimize(read_observations(in, out, table));
         out_flush(out);
     }
     fclose(sink);
@@ -60,13 +59,13 @@ BENCHMARK(read_pass);
 
 static void day_loop(benchmark::State &state) {
     FILE *sink = fopen("/dev/null", "w");
-    in_open(in, data_file(), text_rules{false, false}, true);
-    out_open(out, sink, text_rules{false, false});
-    read_observations(in, out, table, rec);
+    in_open(in, data_file(), false, true);
+    out_open(out, sink, false);
+    read_observations(in, out, table);
     run_settings rs = settings();
     for (auto _ : state) {
-        out_open(out, sink, text_rules{false, false});
-        out_open(chart, sink, text_rules{false, false});
+        out_open(out, sink, false);
+        out_open(chart, sink, false);
         plot_days(table, rs, grid, out, chart);
         out_flush(out);
         out_flush(chart);
@@ -79,7 +78,7 @@ static void chart_output(benchmark::State &state) {
     FILE *sink = fopen("/dev/null", "w");
     run_settings rs = settings();
     for (auto _ : state) {
-        out_open(out, sink, text_rules{false, true});
+        out_open(out, sink, true);
         for (int day = 0; day < 50; day++) {
             print_chart(out, grid, rs, 1231);
             write_chart(out, grid, rs, 1231, 100);

@@ -10,12 +10,11 @@
 static void put_row(outstream &out, const chart_grid &grid, const run_settings &rs, int row,
                     const char *suffix) {
     char *line = out_space(out, grid_side + 8);
-    int cols = rs.xsize + 1 < grid_side ? rs.xsize + 1 : grid_side, n = 0;
-    memcpy(line, grid.rows[(size_t)row].data(), (size_t)cols);
-    n = cols;
+    size_t n = rs.xsize + 1 < grid_side ? (size_t)rs.xsize + 1 : grid_side;
+    memcpy(line, grid.rows[(size_t)row].data(), n);
     while (*suffix)
         line[n++] = *suffix++;
-    out_line_at(out, line, (size_t)n);
+    out_line(out, n);
 }
 
 // The console chart, then the date key and one space (the next range line starts with its
@@ -25,7 +24,7 @@ void print_chart(outstream &console, const chart_grid &grid, const run_settings 
     for (int row = rs.ysize; row >= 0; row--)
         put_row(console, grid, rs, row, "");
     out_int(console, to_int(date_key));
-    out_bytes(console, " ", 1);
+    out_str(console, " ");
 }
 
 // One section of the chart file: header, rows, and the time zone after row 0.

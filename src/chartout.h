@@ -3,7 +3,7 @@
 
 #include "canvas.h"
 #include "settings.h"
-#include "text.h"
+#include "output.h"
 
 void print_chart(outstream &console, const chart_grid &grid, const run_settings &rs,
                  float date_key);

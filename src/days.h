@@ -3,7 +3,7 @@
 
 #include "reader.h"
 #include "settings.h"
-#include "text.h"
+#include "output.h"
 
 struct chart_grid;
 

@@ -91,14 +91,13 @@ static int fail(outstream &out, const char *msg) {
 }
 
 // Reads the data file into the table; 0, or 1 after reporting why not.
-static int read_data(outstream &out, text_rules tr, const run_settings &rs, obs_table &table,
-                     record_tokens &rec) {
+static int read_data(outstream &out, text_rules tr, const run_settings &rs, obs_table &table) {
     FILE *f = rs.name_ok ? fopen(rs.name, "r") : nullptr;
     if (!f)
         return fail(out, "Cannot open input file. 0\n");
     instream data;
-    in_open(data, f, tr, true);
-    read_status st = read_observations(data, out, table, rec);
+    in_open(data, f, tr.dos_input, true);
+    read_status st = read_observations(data, out, table);
     int closed = fclose(f);
     if (st == read_failed)
         return fail(out, "Cannot read input file.\n");
@@ -113,16 +112,16 @@ static int read_data(outstream &out, text_rules tr, const run_settings &rs, obs_
 
 // The steps of a run from the first question to the closed chart file; the exit status.
 static int run_steps(instream &answers, outstream &console, text_rules tr, run_settings &rs,
-                     obs_table &table, record_tokens &rec, chart_grid &grid) {
+                     obs_table &table, chart_grid &grid) {
     if (ask_settings(answers, console, rs) != ask_ok)
         return fail(console, "Input ended before all answers were read.\n");
-    if (read_data(console, tr, rs, table, rec) != 0)
+    if (read_data(console, tr, rs, table) != 0)
         return 1;
     FILE *f = fopen("lc.txt", "w");
     if (!f)
         return fail(console, "Cannot open output file. 0\n");
     outstream chart;
-    out_open(chart, f, tr);
+    out_open(chart, f, tr.crlf_output);
     plot_days(table, rs, grid, console, chart);
     if (!out_close(chart))
         return fail(console, "file close error. -1\n");
@@ -131,13 +130,12 @@ static int run_steps(instream &answers, outstream &console, text_rules tr, run_s
 
 // One whole run; a console that lost any output makes it a failure, told on standard
 // error, the only channel left.
-int run(FILE *in, FILE *out, text_rules tr, run_settings &rs, obs_table &table, record_tokens &rec,
-        chart_grid &grid) {
+int run(FILE *in, FILE *out, text_rules tr, run_settings &rs, obs_table &table, chart_grid &grid) {
     instream answers;
     outstream console;
-    in_open(answers, in, tr, false);
-    out_open(console, out, tr);
-    int status = run_steps(answers, console, tr, rs, table, rec, grid);
+    in_open(answers, in, tr.dos_input, false);
+    out_open(console, out, tr.crlf_output);
+    int status = run_steps(answers, console, tr, rs, table, grid);
     if (out_ok(console))
         return status;
     fputs(tr.crlf_output ? "Cannot write console output.\r\n" : "Cannot write console output.\n",

@@ -11,10 +11,10 @@
 #endif
 
 int main() {
-    run_settings rs{};
-    obs_table table{};
-    record_tokens rec{};
-    chart_grid grid{};
+    // static: the tables start zeroed without a run-time clear
+    static run_settings rs;
+    static obs_table table;
+    static chart_grid grid;
     text_rules tr{DAYPLOT_DOS_TEXT != 0, DAYPLOT_WRITE_CR != 0};
-    return run(stdin, stdout, tr, rs, table, rec, grid);
+    return run(stdin, stdout, tr, rs, table, grid);
 }

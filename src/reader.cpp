@@ -1,30 +1,31 @@
 // The observation reader: record decoding, the decimal parser and the read pass.
 #include "reader.h"
 
+#include "format.h"
+
 // Reads a number from the start of s. Every byte up to "@" counts as a digit of value
 // (code - 48), "." starts the fraction, and the sum is rounded to single precision after
 // every byte: stored files were made with this arithmetic, so "-1.5" reads as -28.5.
 float num(const char *s) {
     float result = 0;
+    int i = 0;
+    for (; i <= 20 && s[i] != '.'; i++) {
+        int c = (unsigned char)s[i];
+        if (c == 0 || c > 64)
+            return result;
+        result = result * 10.0f;
+        result = result + (float)(c - 48);
+    }
     float scale = 1;
-    bool fraction = false;
-    for (int i = 0; i <= 20; i++) {
+    for (i++; i <= 20; i++) { // past the first point, a point is passed over
         int c = (unsigned char)s[i];
         if (c == 0 || c > 64)
             break;
-        if (c == '.') {
-            fraction = true;
+        if (c == '.')
             continue;
-        }
-        int digit = c - 48;
-        if (!fraction) {
-            result = result * 10.0f;
-            result = result + (float)digit;
-        } else {
-            scale = scale / 10.0f;
-            // product and sum in double, one rounding: "0.45" reads as 0.45000002
-            result = (float)((double)result + (double)digit * (double)scale);
-        }
+        scale = scale / 10.0f;
+        // product and sum in double, one rounding: "0.45" reads as 0.45000002
+        result = (float)((double)result + (double)(c - 48) * (double)scale);
     }
     return result;
 }
@@ -68,22 +69,22 @@ static int read_record(instream &in, record_tokens &rec) {
 
 // One listing line, "  %5.2f %7.3f \n".
 static void list_entry(outstream &console, float hour, float value) {
-    char *line = out_space(console, 2 * fixed_cap + 8);
+    char *line = out_space(console, 2 * fixed_cap + 5);
     size_t n = 2;
     line[0] = line[1] = ' ';
     n += fmt_fixed(line + n, hour, 5, 2);
     line[n++] = ' ';
     n += fmt_fixed(line + n, value, 7, 3);
     line[n++] = ' ';
-    out_line_at(console, line, n);
+    out_line(console, n);
 }
 
 // Fills the table from the data file, listing every entry, and marks the last entry as the
 // end. The end of the input is tested before each read, so a file that ends in whitespace
 // gives one more pass whose read finds nothing: the last record is entered twice and the
 // copy takes the end marker, which keeps every real record in its day.
-read_status read_observations(instream &in, outstream &console, obs_table &table,
-                              record_tokens &rec) {
+read_status read_observations(instream &in, outstream &console, obs_table &table) {
+    record_tokens rec{};
     table.count = 0;
     while (!in.eof) {
         int got = read_record(in, rec);

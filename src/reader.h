@@ -1,7 +1,8 @@
 // The observation reader: data file records into the table, with the listing.
 #pragma once
 
-#include "text.h"
+#include "input.h"
+#include "output.h"
 
 #include <array>
 
@@ -26,5 +27,4 @@ enum read_status { read_ok, read_empty, read_too_many, read_failed };
 
 float num(const char *s);
 void decode_record(const record_tokens &rec, float &hour, float &value, float &date_key);
-read_status read_observations(instream &in, outstream &console, obs_table &table,
-                              record_tokens &rec);
+read_status read_observations(instream &in, outstream &console, obs_table &table);

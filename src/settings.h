@@ -10,3 +10,9 @@ struct run_settings {
     int ysize;           // top chart row
     int xsize;           // last chart column
 };
+
+// The text conventions of one program, fixed when it is built.
+struct text_rules {
+    bool dos_input;   // drop every CR, end the input at Ctrl-Z
+    bool crlf_output; // write each line break as CR LF (off where the runtime does it)
+};

@@ -30,10 +30,8 @@ const outcome &run_case(const std::string &answers, const std::string &data, boo
     }
     static outcome o;
     static obs_table table;
-    static record_tokens rec;
     static chart_grid grid;
     o = outcome{};
-    rec = record_tokens{};
     FILE *d = fopen("d", "wb");
     fwrite(data.data(), 1, data.size(), d);
     fclose(d);
@@ -41,7 +39,7 @@ const outcome &run_case(const std::string &answers, const std::string &data, boo
     FILE *in = tmpfile(), *out = tmpfile();
     fwrite(answers.data(), 1, answers.size(), in);
     rewind(in);
-    o.status = run(in, out, text_rules{dos, dos}, o.rs, table, rec, grid);
+    o.status = run(in, out, text_rules{dos, dos}, o.rs, table, grid);
     o.console = slurp(out);
     fclose(in);
     fclose(out);

@@ -42,7 +42,7 @@ static std::string range_line(const std::vector<entry> &entries, axis_range &r) 
     obs_table t = table_of(entries);
     FILE *f = tmpfile();
     static outstream out;
-    out_open(out, f, text_rules{false, false});
+    out_open(out, f, false);
     r = compute_axis_range(out, t, day_group{0, t.count - 1});
     out_flush(out);
     return contents(f);

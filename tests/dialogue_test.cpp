@@ -17,8 +17,8 @@ static asked ask(const std::string &answers, bool dos = false) {
     FILE *out = tmpfile();
     static instream is;
     static outstream os;
-    in_open(is, in, text_rules{dos, false}, false);
-    out_open(os, out, text_rules{dos, false});
+    in_open(is, in, dos, false);
+    out_open(os, out, false);
     a.st = ask_settings(is, os, a.rs);
     fclose(in);
     out_flush(os);

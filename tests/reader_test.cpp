@@ -74,14 +74,13 @@ TEST(DecodeRecord, TimestampAndValueRule) {
 TEST(ReadObservations, ShortFinalReadKeepsTheEarlierTokens) {
     // the last pass gets a new first and second token and keeps 12.5 as the value
     static obs_table table;
-    record_tokens rec{};
     FILE *in = file_of("A 202012310930 12.5 B\nA 202012311015");
     FILE *out = tmpfile();
     static instream is;
     static outstream os;
-    in_open(is, in, text_rules{false, false}, true);
-    out_open(os, out, text_rules{false, false});
-    ASSERT_EQ(read_observations(is, os, table, rec), read_ok);
+    in_open(is, in, false, true);
+    out_open(os, out, false);
+    ASSERT_EQ(read_observations(is, os, table), read_ok);
     fclose(in);
     out_flush(os);
     EXPECT_EQ(contents(out), "   9.50  12.500 \n  10.25  12.500 \n");

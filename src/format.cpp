@@ -1,0 +1,28 @@
+// Fixed-point formatting of floats: the exact decimal value of the stored number, rounded
+// to nearest with ties to even, as the C library's "%f" does it.
+#include "format.h"
+
+#include <cmath>
+#include <cstring>
+
+// Every whole float is below 2^128, so this holds each one exactly.
+__extension__ typedef unsigned __int128 wide;
+
+// The floats from 2^23 up, all of them whole numbers, and the non-numbers.
+size_t fmt_large(char *buf, float v, int width, int prec) {
+    char tmp[fixed_cap], *end = tmp + sizeof tmp, *p = end;
+    double a = std::fabs((double)v);
+    if (a >= 0x1p128 || a != a) {
+        p -= 3;
+        memcpy(p, a != a ? "nan" : "inf", 3);
+    } else {
+        p = put_whole(put_fraction(p, 0, prec), (wide)a);
+    }
+    if (std::signbit(v))
+        *--p = '-';
+    size_t len = (size_t)(end - p), pad = len < (size_t)width ? (size_t)width - len : 0;
+    memset(buf, ' ', pad);
+    memcpy(buf + pad, p, len);
+    return pad + len;
+}
+

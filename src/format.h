@@ -1,0 +1,73 @@
+// Fixed-point numbers as "%<width>.<prec>f" writes them, the same on every C runtime.
+#pragma once
+
+#include <cmath>
+#include <cstddef>
+#include <cstring>
+
+constexpr size_t fixed_cap = 48; // room for any float with up to 3 decimals
+
+size_t fmt_large(char *buf, float v, int width, int prec);
+
+// "00" to "99": two digits a step halve the divisions.
+inline constexpr char pairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes the digits of n backwards before p; returns where they begin.
+template <class T> char *put_whole(char *p, T n) {
+    for (; n >= 100; n /= 100) {
+        p -= 2;
+        memcpy(p, pairs + 2 * (int)(n % 100), 2);
+    }
+    if (n >= 10) {
+        p -= 2;
+        memcpy(p, pairs + 2 * (int)n, 2);
+    } else {
+        *--p = (char)('0' + (int)n);
+    }
+    return p;
+}
+
+// Writes the point and the prec decimals of f (below 10^prec) backwards before p; returns
+// where they begin.
+inline char *put_fraction(char *p, unsigned f, int prec) {
+    if (prec == 0)
+        return p;
+    if (prec & 1) {
+        *--p = (char)('0' + f % 10);
+        f /= 10;
+    }
+    if (prec >= 2) {
+        p -= 2;
+        memcpy(p, pairs + 2 * (f % 100), 2);
+    }
+    *--p = '.';
+    return p;
+}
+
+// Writes v as "%<width>.<prec>f" does, width 0 to 8 and prec 0 to 3, into buf (fixed_cap
+// bytes, no terminator); returns the length.
+// Inline: with the width and precision known where it is called, the branches on them go.
+inline size_t fmt_fixed(char *buf, float v, int width, int prec) {
+    const unsigned scale[] = {1, 10, 100, 1000};
+    double a = std::fabs((double)v);
+    if (!(a < 0x1p23))
+        return fmt_large(buf, v, width, prec);
+    // a times 10^prec has at most 34 significant bits, so it is exact in double, and adding
+    // and taking away 2^52 rounds it to a whole number, ties to even
+    auto n = (unsigned long long)(long long)((a * scale[prec] + 0x1p52) - 0x1p52);
+    unsigned long long whole = n / scale[prec];
+    unsigned frac = (unsigned)(n - whole * scale[prec]);
+    size_t len = (prec > 0 ? (size_t)prec + 2 : 1) + std::signbit(v);
+    for (unsigned long long q = whole; q >= 10; q /= 10)
+        len++;
+    size_t size = len < (size_t)width ? (size_t)width : len;
+    memcpy(buf, "        ", 8); // the field's blanks in one store
+    char *p = put_whole(put_fraction(buf + size, frac, prec), whole);
+    if (std::signbit(v))
+        p[-1] = '-';
+    return size;
+}
+
