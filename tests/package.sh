@@ -10,8 +10,8 @@ rm -rf "$scratch" && mkdir -p "$scratch/run"
 fail() { echo "$*"; exit 1; }
 
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
-for f in bin/dayplotx bin/dayplotw share/man/man1/dayplotx.1 share/man/man1/dayplotw.1 \
-    share/doc/dayplot/examples/night.txt; do
+for f in bin/dayplotx bin/dayplotw share/man/man1/dayplotx.1.gz share/man/man1/dayplotw.1.gz \
+    share/doc/dayplot/examples/night.txt share/doc/dayplot/copyright share/doc/dayplot/changelog.gz; do
     [ -f "$scratch/prefix/$f" ] || fail "cmake --install left out $f"
 done
 
@@ -26,10 +26,16 @@ dpkg-deb -x "$deb" "$scratch/root"
 root=$scratch/root/usr
 
 for page in dayplotx dayplotw; do
-    out=$(cd "$root/share/man" && MANWIDTH=80 man --warnings -l "man1/$page.1" 2>&1 >/dev/null)
+    out=$(cd "$root/share/man" && MANWIDTH=80 man --warnings -l "man1/$page.1.gz" 2>&1 >/dev/null)
     [ -z "$out" ] || fail "man $page: $out"
 done
-grep -q "dayplot $version" "$root/share/man/man1/dayplotx.1" || fail "the manual page is not $version"
+zcat "$root/share/man/man1/dayplotx.1.gz" >"$scratch/page"
+grep -q "dayplot $version" "$scratch/page" || fail "the manual page is not $version"
+grep -q "/usr/share/doc/dayplot/examples/night.txt" "$scratch/page" ||
+    fail "the manual page does not name the examples under /usr"
+if command -v lintian >/dev/null; then
+    lintian --fail-on error,warning "$deb" || fail "lintian: errors or warnings"
+fi
 grep -q "^Version $version\.$" "$src/README.md" || fail "the README is not version $version"
 
 cmp "$root/share/doc/dayplot/examples/night.txt" "$golden/files/night.txt"

@@ -1,0 +1,13 @@
+#!/bin/sh
+# Installs what the build needs, builds dayplotx and dayplotw into build/, and charts the
+# bundled example night with dayplotx, the answers piped in.
+set -eu
+cd "$(dirname "$0")/.."
+. tools/packages.sh
+install_packages $build_packages || exit 1
+cmake --preset programs >/dev/null
+cmake --build --preset programs
+echo
+echo "printf 'examples/night.txt y 20 76\\n' | build/dayplotx"
+printf 'examples/night.txt y 20 76\n' | build/dayplotx
+echo

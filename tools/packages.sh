@@ -1,0 +1,23 @@
+# The Debian packages this tree needs, in one place: sourced by tools/example.sh and
+# .ci/run. "build" makes the two programs; "test" runs every test.
+build_packages="cmake make g++"
+test_packages="$build_packages libgtest-dev googletest libbenchmark-dev valgrind dpkg-dev file
+    lintian man-db groff-base unzip clang-14 libclang-rt-14-dev g++-mingw-w64-x86-64 wine64"
+
+# install_packages LIST...: installs with apt-get those of the packages that are missing.
+# Not as root, prints the one command that would and returns 1.
+install_packages() {
+    missing=""
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
+            missing="$missing $p"
+    done
+    [ -z "$missing" ] && return 0
+    if [ "$(id -u)" != 0 ]; then
+        echo "Missing packages; as root, run:"
+        echo "    apt-get install -y --no-install-recommends$missing"
+        return 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update && apt-get install -y --no-install-recommends $missing
+}
