@@ -8,6 +8,6 @@ install_packages $build_packages || exit 1
 cmake --preset programs >/dev/null
 cmake --build --preset programs
 echo
-echo "printf 'examples/night.txt y 20 76\\n' | build/dayplotx"
+printf '%s\n' "printf 'examples/night.txt y 20 76\\n' | build/dayplotx"
 printf 'examples/night.txt y 20 76\n' | build/dayplotx
 echo
