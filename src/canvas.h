@@ -1,7 +1,7 @@
 // The chart canvas: one day drawn as characters.
 #pragma once
 
-#include "days.h"
+#include "daytypes.h"
 #include "reader.h"
 #include "settings.h"
 

@@ -1,7 +1,7 @@
 // Chart output: rows from the top down, on the console and in the chart file.
 #include "chartout.h"
 
-#include "days.h"
+#include "daytypes.h"
 
 #include <cstring>
 
@@ -11,7 +11,7 @@ static void put_row(outstream &out, const chart_grid &grid, const run_settings &
                     const char *suffix) {
     char *line = out_space(out, grid_side + 8);
     size_t n = rs.xsize + 1 < grid_side ? (size_t)rs.xsize + 1 : grid_side;
-    memcpy(line, grid.rows[(size_t)row].data(), n);
+    memcpy(line, grid.rows[(size_t)row].data(), grid_side); // whole: a fixed size needs no call
     while (*suffix)
         line[n++] = *suffix++;
     out_line(out, n);

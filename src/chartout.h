@@ -2,8 +2,8 @@
 #pragma once
 
 #include "canvas.h"
-#include "settings.h"
 #include "output.h"
+#include "settings.h"
 
 void print_chart(outstream &console, const chart_grid &grid, const run_settings &rs,
                  float date_key);

@@ -4,25 +4,12 @@
 #include "canvas.h"
 #include "chartout.h"
 
-#include <climits>
-
 // Returns the last index of the day that starts at first: the run of equal date keys.
 int find_day_group(const obs_table &table, int first) {
     int j = first;
     while (j + 1 < table.count && table.date_key[j + 1] == table.date_key[first])
         j++;
     return j;
-}
-
-// Truncates toward zero, saturating at the limits of a 32-bit integer.
-int to_int(double v) {
-    if (v != v)
-        return 0;
-    if (v >= 2147483647.0)
-        return INT_MAX;
-    if (v <= -2147483648.0)
-        return INT_MIN;
-    return (int)v;
 }
 
 // Finds the day's integer bounds and prints its range line. The starting values also

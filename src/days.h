@@ -1,23 +1,14 @@
 // Day grouping and scaling: cuts the table into days and sets each day's axes.
 #pragma once
 
+#include "daytypes.h"
+#include "output.h"
 #include "reader.h"
 #include "settings.h"
-#include "output.h"
 
 struct chart_grid;
 
-struct day_group {
-    int first;
-    int last; // inclusive
-};
-
-struct axis_range {
-    int ymax, ymin, xmax, xmin;
-};
-
 int find_day_group(const obs_table &table, int first);
-int to_int(double v);
 axis_range compute_axis_range(outstream &console, const obs_table &table, day_group g);
 int axis_step(int size, int margin, int hi, int lo);
 void plot_days(const obs_table &table, const run_settings &rs, chart_grid &grid, outstream &console,

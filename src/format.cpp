@@ -25,4 +25,3 @@ size_t fmt_large(char *buf, float v, int width, int prec) {
     memcpy(buf + pad, p, len);
     return pad + len;
 }
-

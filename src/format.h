@@ -70,4 +70,3 @@ inline size_t fmt_fixed(char *buf, float v, int width, int prec) {
         p[-1] = '-';
     return size;
 }
-

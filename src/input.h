@@ -79,5 +79,3 @@ inline long read_word(instream &in, char *buf, size_t cap) {
     }
     return len < 0x7fffffff ? (long)len : 0x7fffffffL;
 }
-
-

@@ -1,5 +1,5 @@
 // dayplot: one character chart per day of a file of timed measurements.
-#include "dialogue.h"
+#include "run.h"
 
 // Set per program by the build: Windows console conventions, and whether this program
 // writes the CR of each line break itself or leaves it to a runtime that does.

@@ -11,7 +11,7 @@ float num(const char *s) {
     int i = 0;
     for (; i <= 20 && s[i] != '.'; i++) {
         int c = (unsigned char)s[i];
-        if (c == 0 || c > 64)
+        if (c < 1 || c > 64)
             return result;
         result = result * 10.0f;
         result = result + (float)(c - 48);
@@ -19,7 +19,7 @@ float num(const char *s) {
     float scale = 1;
     for (i++; i <= 20; i++) { // past the first point, a point is passed over
         int c = (unsigned char)s[i];
-        if (c == 0 || c > 64)
+        if (c < 1 || c > 64)
             break;
         if (c == '.')
             continue;

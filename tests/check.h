@@ -1,7 +1,7 @@
 // Whole runs in memory and a check that what they wrote is only what the program may write.
 #pragma once
 
-#include "dialogue.h"
+#include "run.h"
 
 #include <string>
 

@@ -19,13 +19,20 @@ TEST(FmtFixed, RoundsTheStoredValueTiesToEven) {
         int width, prec;
         const char *want;
     } cases[] = {
-        {2.0625f, 7, 3, "  2.062"},     {2.0635f, 7, 3, "  2.063"}, // stored just below the tie
-        {0.125f, 5, 2, " 0.12"},        {0.375f, 5, 2, " 0.38"},
-        {9.5f, 5, 2, " 9.50"},          {12.5f, 7, 3, " 12.500"},
-        {0.45000002f, 7, 3, "  0.450"}, {-28.5f, 7, 3, "-28.500"},
-        {-0.001f, 5, 2, "-0.00"},       {0.0f, 5, 2, " 0.00"},
-        {-0.0005f, 7, 3, " -0.001"},    {-0.0f, 5, 2, "-0.00"},
-        {-536.8f, 5, 2, "-536.80"},     {1.2345681e20f, 7, 3, "123456807149200474112.000"},
+        {2.0625f, 7, 3, "  2.062"},
+        {2.0635f, 7, 3, "  2.063"}, // stored just below the tie
+        {0.125f, 5, 2, " 0.12"},
+        {0.375f, 5, 2, " 0.38"},
+        {9.5f, 5, 2, " 9.50"},
+        {12.5f, 7, 3, " 12.500"},
+        {0.45000002f, 7, 3, "  0.450"},
+        {-28.5f, 7, 3, "-28.500"},
+        {-0.001f, 5, 2, "-0.00"},
+        {0.0f, 5, 2, " 0.00"},
+        {-0.0005f, 7, 3, " -0.001"},
+        {-0.0f, 5, 2, "-0.00"},
+        {-536.8f, 5, 2, "-536.80"},
+        {1.2345681e20f, 7, 3, "123456807149200474112.000"},
         {1e21f, 5, 2, "1000000020040877342720.00"},
         {FLT_MAX, 7, 3, "340282346638528859811704183484516925440.000"},
     };
@@ -88,8 +95,8 @@ TEST(ReadWord, Conventions) {
         {" \x1a", true, ""},
         {"abcdefghij k", false, "[abcdefg]10[k]1"},
         {" \v\f ", false, ""},
-        {edge + "ab\r\rc d", true, "[abc]3[d]1"},   // a word across two blocks
-        {edge + "\r\x1a" + "b", true, ""},          // a block that ends at once
+        {edge + "ab\r\rc d", true, "[abc]3[d]1"},    // a word across two blocks
+        {edge + "\r\x1a" + "b", true, ""},           // a block that ends at once
         {edge + "abcdefghij", false, "[abcdefg]10"}, // cut across blocks
     };
     for (auto &c : cases) {

@@ -1,0 +1,25 @@
+// A day of the table and its axis bounds: the plain types the day loop, the canvas and
+// the chart output share.
+#pragma once
+
+#include <climits>
+
+struct day_group {
+    int first;
+    int last; // inclusive
+};
+
+struct axis_range {
+    int ymax, ymin, xmax, xmin;
+};
+
+// Truncates toward zero, saturating at the limits of a 32-bit integer.
+inline int to_int(double v) {
+    if (v != v)
+        return 0;
+    if (v >= 2147483647.0)
+        return INT_MAX;
+    if (v <= -2147483648.0)
+        return INT_MIN;
+    return (int)v;
+}
