@@ -9,7 +9,7 @@ rm -rf "$scratch" && mkdir -p "$scratch/run"
 zip=$(ls "$scratch"/pkg/*.zip)
 unzip -q "$zip" -d "$scratch/unpacked"
 top=$(ls -d "$scratch"/unpacked/*/)
-for f in dayplotw.exe README.md examples/night.txt; do
+for f in dayplotw.exe README.md LICENSE examples/night.txt; do
     [ -f "$top/$f" ] || { echo "the zip has no $f"; exit 1; }
 done
 cmp "$top/examples/night.txt" "$golden/files/night.txt"
