@@ -15,7 +15,7 @@ install_packages() {
     [ -z "$missing" ] && return 0
     if [ "$(id -u)" != 0 ]; then
         echo "Missing packages; as root, run:"
-        echo "    apt-get install -y --no-install-recommends$missing"
+        echo "    apt-get update && apt-get install -y --no-install-recommends$missing"
         return 1
     fi
     export DEBIAN_FRONTEND=noninteractive
