@@ -64,17 +64,19 @@ static ask_status ask_size(instream &in, outstream &out, const char *text, const
 // Fills the settings from the four answers.
 ask_status ask_settings(instream &in, outstream &out, run_settings &rs) {
     prompt(out, "\ndata file name = ");
-    memset(rs.name, 0, name_cap);
-    long len = read_word(in, rs.name, name_cap);
-    if (len < 0)
+    size_t len;
+    const char *w = read_word(in, len);
+    if (!w)
         return ask_ended;
     // a name cut short or stopped early by a NUL byte would open another file
-    rs.name_ok = len < name_cap && strlen(rs.name) == (size_t)len;
+    rs.name_ok = len < name_cap && !memchr(w, 0, len);
+    size_t kept = len < name_cap ? len : name_cap - 1;
+    memcpy(rs.name, w, kept);
+    rs.name[kept] = 0;
     prompt(out, ut_prompt);
-    char ut[2] = {};
-    if (read_word(in, ut, sizeof ut) < 0)
+    if (!(w = read_word(in, len)))
         return ask_ended;
-    rs.ut = ut[0];
+    rs.ut = w[0];
     if (ask_size(in, out, "\ny axis =", "y axis must be a whole number from 2 to 79.\n", 2, 79,
                  rs.ysize) != ask_ok)
         return ask_ended;

@@ -16,7 +16,7 @@ inline constexpr char pairs[] =
     "8081828384858687888990919293949596979899";
 
 // Writes the digits of n backwards before p; returns where they begin.
-template <class T> char *put_whole(char *p, T n) {
+template <class T> inline char *put_whole(char *p, T n) {
     for (; n >= 100; n /= 100) {
         p -= 2;
         memcpy(p, pairs + 2 * (int)(n % 100), 2);

@@ -12,33 +12,38 @@ void in_open(instream &in, FILE *f, bool dos, bool ahead) {
     in.buf[0] = 0;
 }
 
-// Applies the Windows rules to the n bytes just read: nothing from a Ctrl-Z on counts,
+// Applies the Windows rules to the n bytes read at p: nothing from a Ctrl-Z on counts,
 // and every CR goes. Returns the bytes left.
-static size_t dos_block(instream &in, size_t n) {
-    char *b = in.buf.data();
-    if (char *z = (char *)memchr(b, 0x1a, n)) {
-        n = (size_t)(z - b);
+static size_t dos_block(instream &in, char *p, size_t n) {
+    if (char *z = (char *)memchr(p, 0x1a, n)) {
+        n = (size_t)(z - p);
         in.cut = true;
     }
-    char *w = (char *)memchr(b, '\r', n); // most blocks have none: one search, no copy
+    char *w = (char *)memchr(p, '\r', n); // most blocks have none: one search, no copy
     if (!w)
         return n;
-    for (const char *r = w; r < b + n; r++)
+    for (const char *r = w; r < p + n; r++)
         if (*r != '\r')
             *w++ = *r;
-    return (size_t)(w - b);
+    return (size_t)(w - p);
 }
 
-// Reads the next block; false once the input has ended or failed, and from then on.
-bool in_fill(instream &in) {
-    in.pos = in.len = 0;
-    in.buf[0] = 0;
-    while (in.len == 0) {
+// Moves the bytes from keep on to the front and reads more after them; the next byte is
+// then the first. False, with only the moved bytes left, once the input has ended or
+// failed, and from then on.
+bool in_refill(instream &in, size_t keep) {
+    char *b = in.buf.data();
+    size_t k = in.len - keep;
+    memmove(b, b + keep, k);
+    in.pos = 0;
+    in.len = k;
+    b[k] = 0;
+    while (in.len == k) {
         if (in.cut)
             in.eof = true;
         if (in.eof || in.err)
             return false;
-        size_t n = fread(in.buf.data(), 1, in.ahead ? io_block : 1, in.f);
+        size_t n = fread(b + k, 1, in.ahead ? io_block - k : 1, in.f);
         if (n == 0) {
             if (ferror(in.f))
                 in.err = true;
@@ -46,15 +51,15 @@ bool in_fill(instream &in) {
                 in.eof = true;
             return false;
         }
-        in.len = in.dos ? dos_block(in, n) : n;
+        in.len = k + (in.dos ? dos_block(in, b + k, n) : n);
     }
-    in.buf[in.len] = 0;
+    b[in.len] = 0;
     return true;
 }
 
 // Returns the next byte, or EOF once the input has ended or failed.
 int in_get(instream &in) {
-    if (in.pos == in.len && !in_fill(in))
+    if (in.pos == in.len && !in_refill(in, in.len))
         return EOF;
     return (unsigned char)in.buf[in.pos++];
 }

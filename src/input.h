@@ -4,9 +4,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdio>
-#include <cstring>
 
 constexpr size_t io_block = 8192;
+constexpr size_t word_keep = io_block / 2; // the first bytes of a word that stay together
 
 // A byte source. Under the Windows conventions (dos) every CR is dropped and a Ctrl-Z
 // ends the input; each block is made so as it is read, so the scans never see either.
@@ -28,7 +28,7 @@ constexpr bool is_blank(int c) {
 }
 
 void in_open(instream &in, FILE *f, bool dos, bool ahead);
-bool in_fill(instream &in);
+bool in_refill(instream &in, size_t keep);
 int in_get(instream &in);
 void in_unget(instream &in, int c);
 void skip_line(instream &in);
@@ -44,38 +44,45 @@ constexpr std::array<bool, 256> byte_table(bool nul) {
 constexpr std::array<bool, 256> blank = byte_table(false);
 constexpr std::array<bool, 256> word_stop = byte_table(true);
 
-// Reads one blank-delimited word whole and keeps its first cap - 1 bytes in buf (nothing
-// with cap 0; the bytes after them stay as they were); returns its full length, or -1
-// when the input ends first. The blank after the word stays unread, so that, as with a
-// formatted read, the end of the input is noticed only by a read that meets it.
+// Reads one blank-delimited word where it lies: returns its bytes (the first word_keep
+// of them at least are there in order), which stay until the next read, and its full
+// length in len; nullptr when the input ends first. The blank after the word stays
+// unread, so that, as with a formatted read, the end of the input is noticed only by a
+// read that meets it.
 // Inline: a call per word cost more than the scan of its bytes.
-inline long read_word(instream &in, char *buf, size_t cap) {
-    const char *p = in.buf.data() + in.pos;
+inline const char *read_word(instream &in, size_t &len) {
+    char *b = in.buf.data();
+    const char *p = b + in.pos;
     for (;;) {
         while (blank[(unsigned char)*p]) // the NUL after the block ends this too
             p++;
-        if (p < in.buf.data() + in.len)
+        if (p < b + in.len)
             break;
-        if (!in_fill(in))
-            return -1;
-        p = in.buf.data();
+        if (!in_refill(in, in.len))
+            return nullptr;
+        p = b;
     }
-    size_t keep = cap > 0 ? cap - 1 : 0, len = 0;
+    size_t start = (size_t)(p - b), dropped = 0;
     for (;;) {
-        const char *start = p, *end = in.buf.data() + in.len;
+        const char *end = b + in.len;
         while (!word_stop[(unsigned char)*p] || (*p == 0 && p < end))
             p++;
-        size_t n = (size_t)(p - start);
-        if (len < keep)
-            memcpy(buf + len, start, n < keep - len ? n : keep - len);
-        len += n;
-        if (p < end) {
-            in.pos = (size_t)(p - in.buf.data());
+        if (p < end)
             break;
+        // the word runs on past the bytes read: move it to the front and read more after it,
+        // keeping no more than word_keep of its bytes
+        size_t have = in.len - start;
+        if (have > word_keep) {
+            dropped += have - word_keep;
+            in.len = start + word_keep;
         }
-        if (!in_fill(in))
+        bool more = in_refill(in, start);
+        start = 0;
+        p = b + (have < word_keep ? have : word_keep);
+        if (!more)
             break;
-        p = in.buf.data();
     }
-    return len < 0x7fffffff ? (long)len : 0x7fffffffL;
+    in.pos = (size_t)(p - b);
+    len = (size_t)(p - b) - start + dropped;
+    return b + start;
 }

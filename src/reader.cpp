@@ -3,13 +3,16 @@
 
 #include "format.h"
 
-// Reads a number from the start of s. Every byte up to "@" counts as a digit of value
+// Reads a number from the n bytes at s. Every byte up to "@" counts as a digit of value
 // (code - 48), "." starts the fraction, and the sum is rounded to single precision after
-// every byte: stored files were made with this arithmetic, so "-1.5" reads as -28.5.
-float num(const char *s) {
+// every byte: stored files were made with this arithmetic, so "-1.5" reads as -28.5. A
+// NUL, a byte above "@" or the 21st byte ends it.
+float num(const char *s, size_t n) {
+    if (n > 21)
+        n = 21;
     float result = 0;
-    int i = 0;
-    for (; i <= 20 && s[i] != '.'; i++) {
+    size_t i = 0;
+    for (; i < n && s[i] != '.'; i++) {
         int c = (unsigned char)s[i];
         if (c < 1 || c > 64)
             return result;
@@ -17,7 +20,7 @@ float num(const char *s) {
         result = result + (float)(c - 48);
     }
     float scale = 1;
-    for (i++; i <= 20; i++) { // past the first point, a point is passed over
+    for (i++; i < n; i++) { // past the first point, a point is passed over
         int c = (unsigned char)s[i];
         if (c < 1 || c > 64)
             break;
@@ -30,41 +33,47 @@ float num(const char *s) {
     return result;
 }
 
-static int digit_at(const char *t, int k) {
-    return (unsigned char)t[k] - 48;
+// The digit at k of a token of n bytes; a position past its end reads as a NUL would.
+static int digit_at(const char *t, size_t n, size_t k) {
+    return (k < n ? (unsigned char)t[k] : 0) - 48;
 }
 
-// Decodes the timestamp (token 2) and the value (token 3) of the current record.
-void decode_record(const record_tokens &rec, float &hour, float &value, float &date_key) {
-    const char *ts = rec.timestamp.data();
-    int h = 10 * digit_at(ts, 8) + digit_at(ts, 9);
-    int m = 10 * digit_at(ts, 10) + digit_at(ts, 11);
+// Decodes a timestamp (token 2): the hour from characters 8 to 11, the date key from 4 to 7.
+void decode_timestamp(const char *t, size_t n, float &hour, float &date_key) {
+    int h = 10 * digit_at(t, n, 8) + digit_at(t, n, 9);
+    int m = 10 * digit_at(t, n, 10) + digit_at(t, n, 11);
     hour = (float)((double)h + (double)m / 60.0);
-    date_key = (float)(1000 * digit_at(ts, 4) + 100 * digit_at(ts, 5) + 10 * digit_at(ts, 6) +
-                       digit_at(ts, 7));
-    value = num(rec.value.data());
+    date_key = (float)(1000 * digit_at(t, n, 4) + 100 * digit_at(t, n, 5) + 10 * digit_at(t, n, 6) +
+                       digit_at(t, n, 7));
+}
+
+// Decodes a value (token 3): above 20 it is taken as ten times too large.
+float decode_value(const char *t, size_t n) {
+    float value = num(t, n);
     if (value > 20)
         value = (float)((double)value / 10.0);
+    return value;
 }
 
-// Reads one token into t, which then holds that token and zeros; false at the end.
-static bool read_token(instream &in, std::array<char, token_cap> &t) {
-    std::array<char, token_cap> word{};
-    if (read_word(in, word.data(), token_cap) < 0)
-        return false;
-    t = word;
-    return true;
-}
+// The decoded fields of the current record. Each stays until a read of its token replaces
+// it, so a record cut short by the end of the input repeats the fields it did not get.
+struct record_fields {
+    float hour, value, date_key;
+};
 
-// Reads up to four tokens, the used ones into their buffers; returns how many were read.
-static int read_record(instream &in, record_tokens &rec) {
-    if (read_word(in, nullptr, 0) < 0)
+// Reads up to four tokens, decoding the used ones as they come; returns how many were read.
+static int read_record(instream &in, record_fields &rec) {
+    size_t n;
+    const char *t;
+    if (!read_word(in, n))
         return 0;
-    if (!read_token(in, rec.timestamp))
+    if (!(t = read_word(in, n)))
         return 1;
-    if (!read_token(in, rec.value))
+    decode_timestamp(t, n, rec.hour, rec.date_key);
+    if (!(t = read_word(in, n)))
         return 2;
-    return read_word(in, nullptr, 0) < 0 ? 3 : 4;
+    rec.value = decode_value(t, n);
+    return read_word(in, n) ? 4 : 3;
 }
 
 // One listing line, "  %5.2f %7.3f \n".
@@ -84,7 +93,9 @@ static void list_entry(outstream &console, float hour, float value) {
 // gives one more pass whose read finds nothing: the last record is entered twice and the
 // copy takes the end marker, which keeps every real record in its day.
 read_status read_observations(instream &in, outstream &console, obs_table &table) {
-    record_tokens rec{};
+    record_fields rec; // as the empty tokens of a file that has none decode
+    decode_timestamp("", 0, rec.hour, rec.date_key);
+    rec.value = decode_value("", 0);
     table.count = 0;
     while (!in.eof) {
         int got = read_record(in, rec);
@@ -95,8 +106,10 @@ read_status read_observations(instream &in, outstream &console, obs_table &table
         if (table.count == obs_cap)
             return read_too_many;
         int i = table.count++;
-        decode_record(rec, table.hour[i], table.value[i], table.date_key[i]);
-        list_entry(console, table.hour[i], table.value[i]);
+        table.hour[i] = rec.hour;
+        table.value[i] = rec.value;
+        table.date_key[i] = rec.date_key;
+        list_entry(console, rec.hour, rec.value);
     }
     table.date_key[table.count - 1] = 0;
     return read_ok;

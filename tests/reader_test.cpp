@@ -28,22 +28,20 @@ TEST(Num, ReadsEveryRoundingStepLiterally) {
         {"5\xff", 5.0f},
     };
     for (auto &c : cases)
-        EXPECT_EQ(num(c.text), c.want) << c.text;
+        EXPECT_EQ(num(c.text, strlen(c.text)), c.want) << c.text;
+    EXPECT_EQ(num("1\0"
+                  "2",
+                  3),
+              1.0f);
+    EXPECT_EQ(num("12", 1), 1.0f);
 }
 
 TEST(Num, StopsAfterTwentyOneCharacters) {
-    EXPECT_EQ(num("000000000000000000001"), 1.0f);
-    EXPECT_EQ(num("0000000000000000000001"), 0.0f);
+    EXPECT_EQ(num("000000000000000000001", 21), 1.0f);
+    EXPECT_EQ(num("0000000000000000000001", 22), 0.0f);
 }
 
-static record_tokens record(const char *ts, const char *value) {
-    record_tokens rec{};
-    strncpy(rec.timestamp.data(), ts, token_cap - 1);
-    strncpy(rec.value.data(), value, token_cap - 1);
-    return rec;
-}
-
-TEST(DecodeRecord, TimestampAndValueRule) {
+TEST(Decode, TimestampAndValueRule) {
     struct {
         const char *ts, *value;
         float hour, value_out, key;
@@ -57,16 +55,16 @@ TEST(DecodeRecord, TimestampAndValueRule) {
         {"202012311245", "2500", 12.75f, 250.0f, 1231},
         {"202012311020", "1", (float)(10.0 + 20.0 / 60.0), 1.0f, 1231},
         {"202000000000", "1", 0.0f, 1.0f, 0},
-        // short timestamps: the missing positions are terminators, digit value -48
+        // short timestamps: the missing positions read as NULs, digit value -48
         {"20201231", "1", (float)(-528.0 - 528.0 / 60.0), 1.0f, 1231},
         {"2020", "1", (float)(-528.0 - 528.0 / 60.0), 1.0f, -53328},
         {"", "1", (float)(-528.0 - 528.0 / 60.0), 1.0f, -53328},
     };
     for (auto &c : cases) {
-        float hour, value, key;
-        decode_record(record(c.ts, c.value), hour, value, key);
+        float hour, key;
+        decode_timestamp(c.ts, strlen(c.ts), hour, key);
         EXPECT_EQ(hour, c.hour) << c.ts;
-        EXPECT_EQ(value, c.value_out) << c.value;
+        EXPECT_EQ(decode_value(c.value, strlen(c.value)), c.value_out) << c.value;
         EXPECT_EQ(key, c.key) << c.ts;
     }
 }

@@ -58,22 +58,15 @@ TEST(FmtFixed, AgreesWithTheCLibraryOnEveryKindOfFloat) {
     }
 }
 
-// The words of the input with the lengths read_word gives; "!" where a byte after the kept
-// ones was written.
-static std::string words(const std::string &bytes, bool dos, bool ahead, size_t cap = 8) {
+// The words of the input with the lengths read_word gives, each cut to cap bytes.
+static std::string words(const std::string &bytes, bool dos, bool ahead, size_t cap = 7) {
     FILE *f = file_of(bytes);
     static instream in;
     in_open(in, f, dos, ahead);
     std::string out;
-    char buf[64];
-    long len;
-    for (memset(buf, 0, sizeof buf); (len = read_word(in, buf, cap)) >= 0;
-         memset(buf, 0, sizeof buf)) {
-        out += "[" + std::string(buf) + "]" + std::to_string(len);
-        for (size_t i = std::string(buf).size(); i < cap; i++)
-            if (buf[i] != 0)
-                out += "!";
-    }
+    size_t len;
+    for (const char *w; (w = read_word(in, len));)
+        out += "[" + std::string(w, len < cap ? len : cap) + "]" + std::to_string(len);
     fclose(f);
     return out;
 }
@@ -84,7 +77,7 @@ TEST(ReadWord, Conventions) {
     struct {
         std::string bytes;
         bool dos;
-        const char *want;
+        std::string want;
     } cases[] = {
         {"a bb\tccc\n", false, "[a]1[bb]2[ccc]3"},
         {"a\rb\r\nc", false, "[a]1[b]1[c]1"},
@@ -98,6 +91,8 @@ TEST(ReadWord, Conventions) {
         {edge + "ab\r\rc d", true, "[abc]3[d]1"},    // a word across two blocks
         {edge + "\r\x1a" + "b", true, ""},           // a block that ends at once
         {edge + "abcdefghij", false, "[abcdefg]10"}, // cut across blocks
+        {std::string("a\0b c", 5), false, std::string("[a\0b]3[c]1", 10)},
+        {std::string(io_block + 9, 'w') + " z", false, "[wwwwwww]8201[z]1"}, // longer than a block
     };
     for (auto &c : cases) {
         EXPECT_EQ(words(c.bytes, c.dos, true), c.want) << c.bytes;
