@@ -5,24 +5,26 @@
 
 #include <cstring>
 
-// Writes columns 0 to x size of one row, trailing blanks and all, then the suffix and the
-// line break.
-static void put_row(outstream &out, const chart_grid &grid, const run_settings &rs, int row,
-                    const char *suffix) {
-    char *line = out_space(out, grid_side + 8);
+// Writes the rows from y size down to 0, columns 0 to x size each, trailing blanks and all,
+// with the suffix after row 0, each row with its line break.
+static void put_rows(outstream &out, const chart_grid &grid, const run_settings &rs,
+                     const char *suffix) {
     size_t n = rs.xsize + 1 < grid_side ? (size_t)rs.xsize + 1 : grid_side;
-    memcpy(line, grid.rows[(size_t)row].data(), grid_side); // whole: a fixed size needs no call
-    while (*suffix)
-        line[n++] = *suffix++;
-    out_line(out, n);
+    for (int row = rs.ysize; row >= 0; row--) {
+        char *line = out_space(out, grid_side + 8);
+        memcpy(line, grid.rows[(size_t)row].data(), grid_side); // whole: a fixed size needs no call
+        size_t k = n;
+        for (const char *s = row == 0 ? suffix : ""; *s; s++)
+            line[k++] = *s;
+        out_line(out, k);
+    }
 }
 
 // The console chart, then the date key and one space (the next range line starts with its
 // own line break).
 void print_chart(outstream &console, const chart_grid &grid, const run_settings &rs,
                  float date_key) {
-    for (int row = rs.ysize; row >= 0; row--)
-        put_row(console, grid, rs, row, "");
+    put_rows(console, grid, rs, "");
     out_int(console, to_int(date_key));
     out_str(console, " ");
 }
@@ -35,7 +37,5 @@ void write_chart(outstream &chart, const chart_grid &grid, const run_settings &r
     out_str(chart, " n=");
     out_int(chart, count);
     out_str(chart, "\n");
-    for (int row = rs.ysize; row > 0; row--)
-        put_row(chart, grid, rs, row, "");
-    put_row(chart, grid, rs, 0, rs.ut == 'y' ? " (UT)" : " (JST)");
+    put_rows(chart, grid, rs, rs.ut == 'y' ? " (UT)" : " (JST)");
 }
