@@ -1,7 +1,8 @@
 #!/bin/sh
 # cost.sh BUILD_DIR [LIMIT]: prints the instructions (callgrind) of a whole run of each
 # program on the benchmark workload, answered "n 40 76", and their peak heap (massif) for
-# 10 and for 4999 records. With LIMIT, fails when a run takes more instructions than that.
+# 10 and for 4999 records; then the floor, a program that only reads the same file and
+# writes as many bytes. With LIMIT, fails when a run takes more instructions than that.
 set -eu
 build=$(cd "$1" && pwd) limit=${2:-0}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -11,10 +12,12 @@ cd "$work"
 sh "$here/workload.sh" >big.txt
 head -n 10 big.txt >small.txt
 status=0
+count() { # count PROGRAM ARGS...: instructions of one run, answers on standard input
+    valgrind --tool=callgrind --callgrind-out-file=cg.out "$@" >out 2>cg.log
+    sed -n 's/^summary: *//p' cg.out
+}
 for prog in dayplotx dayplotw; do
-    printf 'big.txt n 40 76\n' | valgrind --tool=callgrind --callgrind-out-file=cg.out \
-        "$build/$prog" >/dev/null 2>cg.log
-    ir=$(sed -n 's/^summary: *//p' cg.out)
+    ir=$(printf 'big.txt n 40 76\n' | count "$build/$prog")
     peaks=""
     for data in small.txt big.txt; do
         printf '%s n 40 76\n' $data | valgrind --tool=massif --massif-out-file=ms.out \
@@ -32,4 +35,9 @@ for prog in dayplotx dayplotw; do
         status=1
     fi
 done
+if [ -x "$build/floor" ]; then
+    printf 'big.txt n 40 76\n' | "$build/dayplotx" >out
+    ir=$(count "$build/floor" big.txt "$(wc -c <out)" "$(wc -c <lc.txt)")
+    echo "floor: $ir instructions to read $(wc -c <big.txt) bytes and write $(wc -c <out) + $(wc -c <lc.txt)"
+fi
 exit $status
