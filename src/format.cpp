@@ -8,14 +8,19 @@
 // Every whole float is below 2^128, so this holds each one exactly.
 __extension__ typedef unsigned __int128 wide;
 
-// The floats from 2^23 up, all of them whole numbers, and the non-numbers.
+// The floats from 2^22 up, where 10^prec times them may pass 32 bits, and the non-numbers.
 size_t fmt_large(char *buf, float v, int width, int prec) {
+    static const unsigned scale[] = {1, 10, 100, 1000};
     char tmp[fixed_cap], *end = tmp + sizeof tmp, *p = end;
     double a = std::fabs((double)v);
     if (a >= 0x1p128 || a != a) {
         p -= 3;
         memcpy(p, a != a ? "nan" : "inf", 3);
-    } else {
+    } else if (a < 0x1p23) { // halves still: rounded as in fmt_fixed, in 64 bits
+        auto n = (unsigned long long)((a * scale[prec] + 0x1p52) - 0x1p52);
+        p = put_fraction(p, (unsigned)(n % scale[prec]), prec);
+        p = put_whole(p, n / scale[prec]);
+    } else { // from 2^23 up every float is a whole number
         p = put_whole(put_fraction(p, 0, prec), (wide)a);
     }
     if (std::signbit(v))

@@ -53,15 +53,14 @@ inline char *put_fraction(char *p, unsigned f, int prec) {
 inline size_t fmt_fixed(char *buf, float v, int width, int prec) {
     const unsigned scale[] = {1, 10, 100, 1000};
     double a = std::fabs((double)v);
-    if (!(a < 0x1p23))
+    if (!(a < 0x1p22)) // below, 32 bits hold the scaled number
         return fmt_large(buf, v, width, prec);
     // a times 10^prec has at most 34 significant bits, so it is exact in double, and adding
     // and taking away 2^52 rounds it to a whole number, ties to even
-    auto n = (unsigned long long)(long long)((a * scale[prec] + 0x1p52) - 0x1p52);
-    unsigned long long whole = n / scale[prec];
-    unsigned frac = (unsigned)(n - whole * scale[prec]);
+    auto n = (unsigned)(long long)((a * scale[prec] + 0x1p52) - 0x1p52);
+    unsigned whole = n / scale[prec], frac = n - whole * scale[prec];
     size_t len = (prec > 0 ? (size_t)prec + 2 : 1) + std::signbit(v);
-    for (unsigned long long q = whole; q >= 10; q /= 10)
+    for (unsigned q = whole; q >= 10; q /= 10)
         len++;
     size_t size = len < (size_t)width ? (size_t)width : len;
     memcpy(buf, "        ", 8); // the field's blanks in one store
