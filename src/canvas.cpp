@@ -85,11 +85,9 @@ static void draw_time_axis(chart_grid &grid, axis_range r, int xstep, int xsize,
     }
 }
 
-// Converts a cell coordinate formed in double, truncating toward zero; -1 when off the canvas.
-static long long cell_of(double v) {
-    if (!(v > -1.0 && v < grid_side))
-        return -1;
-    return (long long)v;
+// Whether a cell coordinate formed in double truncates toward zero onto the canvas.
+static bool on_canvas(double v) {
+    return v > -1.0 && v < grid_side;
 }
 
 // Clears the grid and draws one day: axes, labels, then one "*" per entry.
@@ -101,6 +99,7 @@ void draw_chart(chart_grid &grid, const obs_table &table, day_group g, axis_rang
     for (int i = g.first; i <= g.last; i++) {
         double col = ((double)table.hour[i] - r.xmin) * xstep + 4.5;
         double row = ((double)r.ymax - table.value[i]) * ystep + 2.5;
-        put(grid, cell_of(col), cell_of(row), '*');
+        if (on_canvas(col) && on_canvas(row))
+            cell(grid, (int)col, (int)row) = '*';
     }
 }
