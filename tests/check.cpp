@@ -19,13 +19,24 @@ static std::string slurp(FILE *f) {
     return s;
 }
 
-// Runs one whole dialogue and run with the data file "d"; the storage is reused.
+static char scratch[] = "dayplot-check-XXXXXX";
+
+// Removes the scratch directory and what the runs left in it.
+static void remove_scratch() {
+    remove("d");
+    remove("lc.txt");
+    if (chdir("..") == 0)
+        rmdir(scratch);
+}
+
+// Runs one whole dialogue and run with the data file "d", in a scratch directory below the
+// current one that goes at exit; the storage is reused.
 const outcome &run_case(const std::string &answers, const std::string &data, bool dos) {
     static bool in_scratch;
     if (!in_scratch) {
-        char dir[] = "/tmp/dayplot-check-XXXXXX";
-        if (!mkdtemp(dir) || chdir(dir) != 0)
+        if (!mkdtemp(scratch) || chdir(scratch) != 0)
             abort();
+        atexit(remove_scratch);
         in_scratch = true;
     }
     static outcome o;

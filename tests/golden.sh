@@ -10,6 +10,8 @@
 #   out.x, out.w  expected console bytes of dayplotx and dayplotw
 #   lc.x, lc.w    expected lc.txt; when absent, lc.txt must be left as files/ had it
 #   err.x, err.w  expected standard error; when absent it must stay empty
+#                 (for dayplotw, where both programs end with the same status, an absent
+#                 .w is the .x with every LF as CR LF)
 #   console-full  present: standard output goes to /dev/full (out.x and out.w unused)
 #   out.exe, status.exe, lc.exe
 #                 where the Windows executable differs (Windows cannot open a directory)
@@ -23,11 +25,24 @@ case $(basename "$prog") in
 dayplotw*) k=w ;;
 *) k=x ;;
 esac
-expect() { # the expectation file for this program: $1.exe, $1.$k or $1
-    for f in "$case/$1.exe" "$case/$1.$k" "$case/$1"; do
-        case $f in *.exe) case $prog in *.exe) ;; *) continue ;; esac ;; esac
-        [ -f "$f" ] && { echo "$f"; return; }
+status_of() { # the exit status the case expects of program $1 (x or w), the .exe aside
+    for f in "$case/status.$1" "$case/status"; do
+        [ -f "$f" ] && { cat "$f"; return; }
     done
+    echo 0
+}
+expect() { # the expectation file for this program: $1.exe, $1.$k, $1 or, where both
+    # programs end alike, made from $1.x
+    case $prog in *.exe) [ -f "$case/$1.exe" ] && { echo "$case/$1.exe"; return; } ;; esac
+    [ -f "$case/$1.$k" ] && { echo "$case/$1.$k"; return; }
+    if [ $k = w ] && [ $1 != status ] && [ -f "$case/$1.x" ] &&
+        [ "$(status_of x)" = "$(status_of w)" ]; then
+        # dayplotw writes what dayplotx does, each line break as CR LF
+        perl -pe 's/\n/\r\n/' "$case/$1.x" >"$scratch/expected.$1"
+        echo "$scratch/expected.$1"
+        return
+    fi
+    [ -f "$case/$1" ] && { echo "$case/$1"; return; }
     echo /nonexistent
 }
 rm -rf "$scratch" && mkdir -p "$scratch" || exit 1

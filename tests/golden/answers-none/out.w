@@ -1,2 +1,0 @@
-
-data file name = Input ended before all answers were read.

@@ -1,1 +1,0 @@
-Cannot write console output.

@@ -1,4 +1,0 @@
-
-data file name = 
-UT‚É•ÏŠ·‚µ‚Ü‚·‚© (y/n) 
-y axis =x axis =   9.50  12.500 
