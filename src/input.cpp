@@ -4,6 +4,8 @@
 #include <cstring>
 
 void in_open(instream &in, FILE *f, bool dos, bool ahead) {
+    if (ahead) // whole blocks are read into buf: the stream needs no buffer of its own
+        setvbuf(f, nullptr, _IONBF, 0);
     in.f = f;
     in.dos = dos;
     in.ahead = ahead;

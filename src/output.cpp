@@ -2,6 +2,7 @@
 #include "output.h"
 
 void out_open(outstream &out, FILE *f, bool crlf) {
+    setvbuf(f, nullptr, _IONBF, 0); // the buffer here is the only one: no second copy
     out.f = f;
     out.crlf = crlf;
     out.bad = false;
