@@ -34,7 +34,8 @@ grep -q "dayplot $version" "$scratch/page" || fail "the manual page is not $vers
 grep -q "/usr/share/doc/dayplot/examples/night.txt" "$scratch/page" ||
     fail "the manual page does not name the examples under /usr"
 if command -v lintian >/dev/null; then
-    lintian --fail-on error,warning "$deb" || fail "lintian: errors or warnings"
+    # its temporary files go to the scratch folder, not the machine's
+    TMPDIR=$scratch lintian --fail-on error,warning "$deb" || fail "lintian: errors or warnings"
 fi
 grep -q "^Version $version\.$" "$src/README.md" || fail "the README is not version $version"
 
