@@ -7,7 +7,7 @@
 
 constexpr size_t fixed_cap = 48; // room for any float with up to 3 decimals
 
-size_t fmt_large(char *buf, float v, int width, int prec);
+char *fmt_large(char *end, double a, int prec);
 
 // "00" to "99": two digits a step halve the divisions.
 inline constexpr char pairs[] =
@@ -47,25 +47,27 @@ inline char *put_fraction(char *p, unsigned f, int prec) {
     return p;
 }
 
-// Writes v as "%<width>.<prec>f" does, width 0 to 8 and prec 0 to 3, into buf (fixed_cap
-// bytes, no terminator); returns the length.
+// Writes v as "%<width>.<prec>f" does, width 0 to 8 and prec 0 to 3, into buf, all of whose
+// fixed_cap bytes it may overwrite; returns the length.
 // Inline: with the width and precision known where it is called, the branches on them go.
 inline size_t fmt_fixed(char *buf, float v, int width, int prec) {
     const unsigned scale[] = {1, 10, 100, 1000};
+    char tmp[2 * fixed_cap], *end = tmp + fixed_cap, *p;
+    memcpy(end - 8, "        ", 8); // the field's blanks, for the digits to overwrite
     double a = std::fabs((double)v);
-    if (!(a < 0x1p22)) // below, 32 bits hold the scaled number
-        return fmt_large(buf, v, width, prec);
-    // a times 10^prec has at most 34 significant bits, so it is exact in double, and adding
-    // and taking away 2^52 rounds it to a whole number, ties to even
-    auto n = (unsigned)(long long)((a * scale[prec] + 0x1p52) - 0x1p52);
-    unsigned whole = n / scale[prec], frac = n - whole * scale[prec];
-    size_t len = (prec > 0 ? (size_t)prec + 2 : 1) + std::signbit(v);
-    for (unsigned q = whole; q >= 10; q /= 10)
-        len++;
-    size_t size = len < (size_t)width ? (size_t)width : len;
-    memcpy(buf, "        ", 8); // the field's blanks in one store
-    char *p = put_whole(put_fraction(buf + size, frac, prec), whole);
+    if (a < 0x1p22) { // 32 bits hold the scaled number
+        // a times 10^prec has at most 34 significant bits, so it is exact in double, and
+        // adding and taking away 2^52 rounds it to a whole number, ties to even
+        auto n = (unsigned)(long long)((a * scale[prec] + 0x1p52) - 0x1p52);
+        unsigned whole = n / scale[prec];
+        p = put_whole(put_fraction(end, n - whole * scale[prec], prec), whole);
+    } else {
+        p = fmt_large(end, a, prec);
+    }
     if (std::signbit(v))
-        p[-1] = '-';
-    return size;
+        *--p = '-';
+    if (end - p < width)
+        p = end - width;
+    memcpy(buf, p, fixed_cap); // a fixed size copies in a few moves
+    return (size_t)(end - p);
 }

@@ -63,6 +63,7 @@ inline const char *read_word(instream &in, size_t &len) {
         p = b;
     }
     size_t start = (size_t)(p - b), dropped = 0;
+    p++; // the byte found is the word's first: the scan for its end starts after it
     for (;;) {
         const char *end = b + in.len;
         while (!word_stop[(unsigned char)*p] || (*p == 0 && p < end))

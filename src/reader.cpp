@@ -44,21 +44,21 @@ read_status read_observations(instream &in, outstream &console, obs_table &table
     record_fields rec; // as the empty tokens of a file that has none decode
     decode_timestamp("", 0, rec.hour, rec.date_key);
     rec.value = decode_value("", 0);
-    table.count = 0;
-    while (!in.eof) {
+    int count = 0; // a local: the listing's byte stores cannot change it
+    for (; !in.eof; count++) {
         int got = read_record(in, rec);
         if (in.err)
             return read_failed;
-        if (got == 0 && table.count == 0)
+        if (got == 0 && count == 0)
             return read_empty;
-        if (table.count == obs_cap)
+        if (count == obs_cap)
             return read_too_many;
-        int i = table.count++;
-        table.hour[i] = rec.hour;
-        table.value[i] = rec.value;
-        table.date_key[i] = rec.date_key;
+        table.hour[count] = rec.hour;
+        table.value[count] = rec.value;
+        table.date_key[count] = rec.date_key;
         list_entry(console, rec.hour, rec.value);
     }
-    table.date_key[table.count - 1] = 0;
+    table.count = count;
+    table.date_key[count - 1] = 0;
     return read_ok;
 }

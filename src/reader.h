@@ -5,6 +5,7 @@
 #include "output.h"
 
 #include <array>
+#include <cstring>
 
 constexpr int obs_cap = 5000; // entries, counting the one that gets the end marker
 
@@ -49,18 +50,18 @@ inline float num(const char *s, size_t n) {
     return result;
 }
 
-// The digit at k of a token of n bytes; a position past its end reads as a NUL would.
-inline int digit_at(const char *t, size_t n, size_t k) {
-    return (k < n ? (unsigned char)t[k] : 0) - 48;
-}
-
 // Decodes a timestamp (token 2): the hour from characters 8 to 11, the date key from 4 to 7.
+// The characters past the end of a short token read as NULs would.
 inline void decode_timestamp(const char *t, size_t n, float &hour, float &date_key) {
-    int h = 10 * digit_at(t, n, 8) + digit_at(t, n, 9);
-    int m = 10 * digit_at(t, n, 10) + digit_at(t, n, 11);
+    char pad[12];
+    if (n < sizeof pad) {
+        memset(pad, 0, sizeof pad);
+        t = (const char *)memcpy(pad, t, n);
+    }
+    const auto *d = (const unsigned char *)t;
+    int h = 10 * (d[8] - 48) + (d[9] - 48), m = 10 * (d[10] - 48) + (d[11] - 48);
     hour = (float)((double)h + (double)m / 60.0);
-    date_key = (float)(1000 * digit_at(t, n, 4) + 100 * digit_at(t, n, 5) + 10 * digit_at(t, n, 6) +
-                       digit_at(t, n, 7));
+    date_key = (float)(1000 * (d[4] - 48) + 100 * (d[5] - 48) + 10 * (d[6] - 48) + (d[7] - 48));
 }
 
 // Decodes a value (token 3): above 20 it is taken as ten times too large.
