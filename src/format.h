@@ -7,7 +7,7 @@
 
 constexpr size_t fixed_cap = 48; // room for any float with up to 3 decimals
 
-char *fmt_large(char *end, double a, int prec);
+size_t fmt_large(char *buf, float v, int width, int prec);
 
 // "00" to "99": two digits a step halve the divisions.
 inline constexpr char pairs[] =
@@ -52,22 +52,20 @@ inline char *put_fraction(char *p, unsigned f, int prec) {
 // Inline: with the width and precision known where it is called, the branches on them go.
 inline size_t fmt_fixed(char *buf, float v, int width, int prec) {
     const unsigned scale[] = {1, 10, 100, 1000};
-    char tmp[2 * fixed_cap], *end = tmp + fixed_cap, *p;
-    memcpy(end - 8, "        ", 8); // the field's blanks, for the digits to overwrite
     double a = std::fabs((double)v);
-    if (a < 0x1p22) { // 32 bits hold the scaled number
-        // a times 10^prec has at most 34 significant bits, so it is exact in double, and
-        // adding and taking away 2^52 rounds it to a whole number, ties to even
-        auto n = (unsigned)(long long)((a * scale[prec] + 0x1p52) - 0x1p52);
-        unsigned whole = n / scale[prec];
-        p = put_whole(put_fraction(end, n - whole * scale[prec], prec), whole);
-    } else {
-        p = fmt_large(end, a, prec);
-    }
+    if (!(a < 0x1p22)) // below, 32 bits hold the scaled number
+        return fmt_large(buf, v, width, prec);
+    // a times 10^prec has at most 34 significant bits, so it is exact in double, and adding
+    // and taking away 2^52 rounds it to a whole number, ties to even
+    auto n = (unsigned)(long long)((a * scale[prec] + 0x1p52) - 0x1p52);
+    unsigned whole = n / scale[prec];
+    char tmp[32], *end = tmp + 16;  // at most 12 bytes: sign, 7 digits, point, 3 decimals
+    memcpy(end - 8, "        ", 8); // the field's blanks, for the digits to overwrite
+    char *p = put_whole(put_fraction(end, n - whole * scale[prec], prec), whole);
     if (std::signbit(v))
         *--p = '-';
     if (end - p < width)
         p = end - width;
-    memcpy(buf, p, fixed_cap); // a fixed size copies in a few moves
+    memcpy(buf, p, 16); // a fixed size copies in two moves
     return (size_t)(end - p);
 }
