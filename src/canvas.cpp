@@ -75,8 +75,7 @@ static void draw_value_axis(chart_grid &grid, axis_range r, int ystep, int ysize
 
 // Hour labels from xmin to xmax; later labels overwrite earlier ones where they touch.
 static void draw_time_axis(chart_grid &grid, axis_range r, int xstep, int xsize, char ut) {
-    for (int col = 4; col <= xsize; col++)
-        put(grid, col, 1, '-');
+    memset(&cell(grid, 4, 1), '-', (size_t)xsize - 3); // x size is 4 to 79: all on the canvas
     long long span = (long long)r.xmax - r.xmin, k, n;
     for (visible(span, xstep, 3, k, n); k <= n; k++) {
         long long col = k * xstep + 3;
@@ -93,7 +92,8 @@ static bool on_canvas(double v) {
 // Clears the grid and draws one day: axes, labels, then one "*" per entry.
 void draw_chart(chart_grid &grid, const obs_table &table, day_group g, axis_range r, int ystep,
                 int xstep, const run_settings &rs) {
-    memset(grid.rows.data(), ' ', sizeof grid.rows);
+    for (int row = 0; row <= rs.ysize; row++) // the rows that are printed
+        memset(grid.rows[(size_t)row].data(), ' ', grid_side);
     draw_value_axis(grid, r, ystep, rs.ysize);
     draw_time_axis(grid, r, xstep, rs.xsize, rs.ut);
     for (int i = g.first; i <= g.last; i++) {

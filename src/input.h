@@ -28,7 +28,8 @@ constexpr bool is_blank(int c) {
 }
 
 void in_open(instream &in, FILE *f, bool dos, bool ahead);
-bool in_refill(instream &in, size_t keep);
+// Cold: once a block, so the scans are laid out for the bytes in between.
+[[gnu::cold]] bool in_refill(instream &in, size_t keep);
 int in_get(instream &in);
 void in_unget(instream &in, int c);
 void skip_line(instream &in);
@@ -46,9 +47,9 @@ constexpr std::array<bool, 256> word_stop = byte_table(true);
 
 // Reads one blank-delimited word where it lies: returns its bytes (the first word_keep
 // of them at least are there in order), which stay until the next read, and its full
-// length in len; nullptr when the input ends first. The blank after the word stays
-// unread, so that, as with a formatted read, the end of the input is noticed only by a
-// read that meets it.
+// length in len; nullptr when the input ends first. The blank that ends the word is
+// taken with it, and nothing more: as with a formatted read, the end of the input is
+// noticed only by a read that meets it.
 // Inline: a call per word cost more than the scan of its bytes.
 inline const char *read_word(instream &in, size_t &len) {
     char *b = in.buf.data();
@@ -68,8 +69,11 @@ inline const char *read_word(instream &in, size_t &len) {
         const char *end = b + in.len;
         while (!word_stop[(unsigned char)*p] || (*p == 0 && p < end))
             p++;
-        if (p < end)
-            break;
+        if (p < end) {
+            in.pos = (size_t)(p + 1 - b); // the blank goes with the word: one byte less to skip
+            len = (size_t)(p - b) - start + dropped;
+            return b + start;
+        }
         // the word runs on past the bytes read: move it to the front and read more after it,
         // keeping no more than word_keep of its bytes
         size_t have = in.len - start;

@@ -15,7 +15,8 @@ struct outstream {
 };
 
 void out_open(outstream &out, FILE *f, bool crlf);
-void out_drain(outstream &out);
+// Cold: once a buffer, so the writers are laid out for the bytes in between.
+[[gnu::cold]] void out_drain(outstream &out);
 
 // Room for n more bytes (n well below the buffer's size) at the returned place.
 inline char *out_space(outstream &out, size_t n) {
