@@ -14,8 +14,7 @@ char t2(int v) {
     return (char)(48 + v / 10);
 }
 
-// The two characters of a label: its digits for 0 to 99, "-9" to "-1" for the small
-// negatives, "##" for anything else, never the punctuation the digit helpers would give.
+// A label's two characters: digits for 0 to 99, "-9" to "-1", else "##" (never punctuation).
 void label_chars(long long v, char &tens, char &units) {
     if (v >= 0 && v <= 99) {
         tens = t2((int)v);
@@ -28,13 +27,11 @@ void label_chars(long long v, char &tens, char &units) {
     }
 }
 
-// The label of an hour of the file: as it stands in JST; in UT nine hours earlier, on the
-// 24-hour clock, so the small hours after midnight read 15 to 23.
+// An hour's label: as in the file (JST), or nine hours earlier on the 24-hour clock (UT).
 long long hour_label(long long hour, char ut) {
     if (ut != 'y')
         return hour;
-    long long l = hour - 9;
-    return l < 0 ? l + 24 : l;
+    return hour < 9 ? hour + 15 : hour - 9;
 }
 
 // Writes one cell; cells off the canvas are not drawn.
@@ -43,9 +40,8 @@ static void put(chart_grid &grid, long long col, long long row, char c) {
         cell(grid, (int)col, (int)row) = c;
 }
 
-// The label steps k0 to n (k = 0 at the first label) that stay visible on the canvas when
-// label k lands at start + k * step. With step 0 every label lands on one cell and only
-// the last, k = span, stays.
+// The label steps k0 to n that stay on the canvas when label k lands at start + k * step;
+// with step 0 all land on one cell, and only the last, k = span, stays.
 static void visible(long long span, int step, long long start, long long &k0, long long &n) {
     k0 = step == 0 ? span : 0;
     n = step == 0 ? span : std::min(span, (grid_side - 1 - start) / step);

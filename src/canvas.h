@@ -9,8 +9,7 @@
 
 constexpr int grid_side = 80;
 
-// Addressed by column and row, row 0 at the bottom; each row is stored whole, as it is
-// printed.
+// Addressed by column and row, row 0 at the bottom; rows stored whole, as they are printed.
 struct chart_grid {
     std::array<std::array<char, grid_side>, grid_side> rows; // rows[row][column]
 };

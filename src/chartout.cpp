@@ -5,8 +5,7 @@
 
 #include <cstring>
 
-// Writes the rows from y size down to 0, columns 0 to x size each, trailing blanks and all,
-// with the suffix after row 0, each row with its line break.
+// Writes rows y size down to 0, columns 0 to x size, blanks and all; the suffix after row 0.
 static void put_rows(outstream &out, const chart_grid &grid, const run_settings &rs,
                      const char *suffix) {
     size_t n = rs.xsize + 1 < grid_side ? (size_t)rs.xsize + 1 : grid_side;
@@ -20,8 +19,7 @@ static void put_rows(outstream &out, const chart_grid &grid, const run_settings 
     }
 }
 
-// The console chart, then the date key and one space (the next range line starts with its
-// own line break).
+// The console chart, then the date key and a space (the next range line breaks the line).
 void print_chart(outstream &console, const chart_grid &grid, const run_settings &rs,
                  float date_key) {
     put_rows(console, grid, rs, "");

@@ -4,6 +4,8 @@
 #include "canvas.h"
 #include "chartout.h"
 
+#include <algorithm>
+
 // Returns the last index of the day that starts at first: the run of equal date keys.
 int find_day_group(const obs_table &table, int first) {
     int j = first;
@@ -17,26 +19,20 @@ int find_day_group(const obs_table &table, int first) {
 axis_range compute_axis_range(outstream &console, const obs_table &table, day_group g) {
     float max_x = -99, max_y = -99, min_x = 99, min_y = 99;
     for (int i = g.first; i <= g.last; i++) {
-        if (table.hour[i] > max_x)
-            max_x = table.hour[i];
-        if (table.hour[i] < min_x)
-            min_x = table.hour[i];
-        if (table.value[i] > max_y)
-            max_y = table.value[i];
-        if (table.value[i] < min_y)
-            min_y = table.value[i];
+        max_x = std::max(max_x, table.hour[i]);
+        min_x = std::min(min_x, table.hour[i]);
+        max_y = std::max(max_y, table.value[i]);
+        min_y = std::min(min_y, table.value[i]);
     }
     // the + 1 is made in double: just below 8 must give 8, not 9
     axis_range r{to_int((double)max_y + 1), to_int(min_y), to_int((double)max_x + 1),
                  to_int(min_x)};
-    out_str(console, "\nY max=");
-    out_int(console, r.ymax);
-    out_str(console, " min=");
-    out_int(console, r.ymin);
-    out_str(console, " / X max=");
-    out_int(console, r.xmax);
-    out_str(console, " min=");
-    out_int(console, r.xmin);
+    const char *names[] = {"\nY max=", " min=", " / X max=", " min="};
+    const int values[] = {r.ymax, r.ymin, r.xmax, r.xmin};
+    for (int k = 0; k < 4; k++) {
+        out_str(console, names[k]);
+        out_int(console, values[k]);
+    }
     out_str(console, "\n\n");
     return r;
 }

@@ -1,5 +1,4 @@
-// A day of the table and its axis bounds: the plain types the day loop, the canvas and
-// the chart output share.
+// A day of the table and its axis bounds, shared by the day loop, canvas and chart output.
 #pragma once
 
 #include <climits>

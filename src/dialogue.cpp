@@ -1,6 +1,7 @@
 // The dialogue: the four questions and their answers.
 #include "dialogue.h"
 
+#include <cctype>
 #include <cstring>
 
 // The UT question as the console has always shown it, in Shift_JIS.
@@ -12,13 +13,8 @@ static void prompt(outstream &out, const char *text) {
     out_flush(out);
 }
 
-static bool is_digit(int c) {
-    return c >= '0' && c <= '9';
-}
-
-// Reads an optionally signed decimal integer, saturating far beyond any valid size. A
-// reply that is not a number has the rest of its line discarded and gives bad; the byte
-// that ends a number stays for the next answer.
+// Reads an optionally signed integer, saturating far beyond any valid size, and leaves the
+// byte after it; a reply that is not a number gives bad and loses the rest of its line.
 static ask_status read_int(instream &in, long long &v, bool &bad) {
     int c;
     do
@@ -29,13 +25,13 @@ static ask_status read_int(instream &in, long long &v, bool &bad) {
         c = in_get(in);
     if (c == EOF)
         return ask_ended;
-    bad = !is_digit(c);
+    bad = !isdigit(c);
     if (bad) {
         if (c != '\n')
             skip_line(in);
         return ask_ok;
     }
-    for (v = 0; is_digit(c); c = in_get(in))
+    for (v = 0; isdigit(c); c = in_get(in))
         if (v < 1000000000000LL)
             v = v * 10 + (c - '0');
     in_unget(in, c);

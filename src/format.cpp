@@ -1,5 +1,4 @@
-// Fixed-point formatting of floats: the exact decimal value of the stored number, rounded
-// to nearest with ties to even, as the C library's "%f" does it.
+// Fixed point: the stored value's exact decimal rounded to nearest, ties to even, as "%f".
 #include "format.h"
 
 #include <cmath>
@@ -18,8 +17,7 @@ size_t fmt_large(char *buf, float v, int width, int prec) {
         memcpy(p, a != a ? "nan" : "inf", 3);
     } else if (a < 0x1p23) { // halves still: rounded as in fmt_fixed, in 64 bits
         auto n = (unsigned long long)((a * scale[prec] + 0x1p52) - 0x1p52);
-        p = put_fraction(p, (unsigned)(n % scale[prec]), prec);
-        p = put_whole(p, n / scale[prec]);
+        p = put_whole(put_fraction(p, (unsigned)(n % scale[prec]), prec), n / scale[prec]);
     } else { // from 2^23 up every float is a whole number
         p = put_whole(put_fraction(p, 0, prec), (wide)a);
     }

@@ -30,8 +30,7 @@ template <class T> inline char *put_whole(char *p, T n) {
     return p;
 }
 
-// Writes the point and the prec decimals of f (below 10^prec) backwards before p; returns
-// where they begin.
+// Writes the point and the prec decimals of f (below 10^prec) backwards before p, likewise.
 inline char *put_fraction(char *p, unsigned f, int prec) {
     if (prec == 0)
         return p;
@@ -47,9 +46,8 @@ inline char *put_fraction(char *p, unsigned f, int prec) {
     return p;
 }
 
-// Writes v as "%<width>.<prec>f" does, width 0 to 8 and prec 0 to 3, into buf, all of whose
-// fixed_cap bytes it may overwrite; returns the length.
-// Inline: with the width and precision known where it is called, the branches on them go.
+// Writes v as "%<width>.<prec>f" (width 0 to 8, prec 0 to 3) into buf, whose fixed_cap bytes
+// it may all overwrite; returns the length. Inline, so the branches on width and prec go.
 inline size_t fmt_fixed(char *buf, float v, int width, int prec) {
     const unsigned scale[] = {1, 10, 100, 1000};
     double a = std::fabs((double)v);

@@ -14,8 +14,7 @@ void in_open(instream &in, FILE *f, bool dos, bool ahead) {
     in.buf[0] = 0;
 }
 
-// Applies the Windows rules to the n bytes read at p: nothing from a Ctrl-Z on counts,
-// and every CR goes. Returns the bytes left.
+// Cuts the n bytes read at p at a Ctrl-Z and drops their CRs; returns the bytes left.
 static size_t dos_block(instream &in, char *p, size_t n) {
     if (char *z = (char *)memchr(p, 0x1a, n)) {
         n = (size_t)(z - p);
@@ -47,10 +46,7 @@ bool in_refill(instream &in, size_t keep) {
             return false;
         size_t n = fread(b + k, 1, in.ahead ? io_block - k : 1, in.f);
         if (n == 0) {
-            if (ferror(in.f))
-                in.err = true;
-            else
-                in.eof = true;
+            (ferror(in.f) ? in.err : in.eof) = true;
             return false;
         }
         in.len = k + (in.dos ? dos_block(in, b + k, n) : n);

@@ -8,8 +8,8 @@
 constexpr size_t io_block = 8192;
 constexpr size_t word_keep = io_block / 2; // the first bytes of a word that stay together
 
-// A byte source. Under the Windows conventions (dos) every CR is dropped and a Ctrl-Z
-// ends the input; each block is made so as it is read, so the scans never see either.
+// A byte source; under the Windows conventions (dos) each block loses its CRs and ends at a
+// Ctrl-Z as it is read, so the scans never see either.
 struct instream {
     FILE *f;
     bool dos;
@@ -34,8 +34,7 @@ int in_get(instream &in);
 void in_unget(instream &in, int c);
 void skip_line(instream &in);
 
-// Byte tables for the scans, a load where the tests take several compares: the blanks;
-// and the bytes that end a word, the blanks and NUL, which also follows a block's bytes.
+// For the scans, a load instead of compares: the blanks; the blanks and NUL (after a block).
 constexpr std::array<bool, 256> byte_table(bool nul) {
     std::array<bool, 256> t{};
     for (int c = 0; c < 256; c++)
@@ -45,11 +44,9 @@ constexpr std::array<bool, 256> byte_table(bool nul) {
 constexpr std::array<bool, 256> blank = byte_table(false);
 constexpr std::array<bool, 256> word_stop = byte_table(true);
 
-// Reads one blank-delimited word where it lies: returns its bytes (the first word_keep
-// of them at least are there in order), which stay until the next read, and its full
-// length in len; nullptr when the input ends first. The blank that ends the word is
-// taken with it, and nothing more: as with a formatted read, the end of the input is
-// noticed only by a read that meets it.
+// Reads a blank-delimited word where it lies (its first word_keep bytes, until the next
+// read), its full length in len, and the blank after it; nullptr when the input ends first.
+// As with a formatted read, the end of the input is noticed only by a read that meets it.
 // Inline: a call per word cost more than the scan of its bytes.
 inline const char *read_word(instream &in, size_t &len) {
     char *b = in.buf.data();

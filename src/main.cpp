@@ -1,8 +1,7 @@
 // dayplot: one character chart per day of a file of timed measurements.
 #include "run.h"
 
-// Set per program by the build: Windows console conventions, and whether this program
-// writes the CR of each line break itself or leaves it to a runtime that does.
+// Set per program by the build: Windows conventions; whether the CRs are ours to write.
 #ifndef DAYPLOT_DOS_TEXT
 #define DAYPLOT_DOS_TEXT 0
 #endif

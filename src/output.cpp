@@ -50,9 +50,8 @@ void out_flush(outstream &out) {
         out.bad = true;
 }
 
-// Flushes and tells whether every byte reached the file. A failed write sets only the
-// stream's error indicator: the C library drops that buffer, and a later flush or close
-// finds nothing left to fail on.
+// Flushes and tells whether every byte reached the file. A failed write may set only the
+// stream's error indicator: its bytes are dropped, and a later close finds nothing to fail on.
 bool out_ok(outstream &out) {
     out_flush(out);
     return !out.bad && !ferror(out.f);

@@ -18,12 +18,11 @@ struct obs_table {
 
 enum read_status { read_ok, read_empty, read_too_many, read_failed };
 
-// Inline, the decoding of a record's tokens: a call per token cost more than the work.
+// The decoding of a record's tokens is inline: a call per token cost more than the work.
 
-// Reads a number from the n bytes at s. Every byte up to "@" counts as a digit of value
-// (code - 48), "." starts the fraction, and the sum is rounded to single precision after
-// every byte: stored files were made with this arithmetic, so "-1.5" reads as -28.5. A
-// NUL, a byte above "@" or the 21st byte ends it.
+// Reads a number from the n bytes at s: every byte up to "@" is a digit of value code - 48,
+// "." starts the fraction, and a NUL, a byte above "@" or the 21st byte ends it. The sum
+// is rounded to float after every byte, as stored files were made: "-1.5" reads as -28.5.
 inline float num(const char *s, size_t n) {
     if (n > 21)
         n = 21;
@@ -33,8 +32,7 @@ inline float num(const char *s, size_t n) {
         int c = (unsigned char)s[i];
         if (c < 1 || c > 64)
             return result;
-        result = result * 10.0f;
-        result = result + (float)(c - 48);
+        result = result * 10.0f + (float)(c - 48);
     }
     float scale = 1;
     for (i++; i < n; i++) { // past the first point, a point is passed over
@@ -50,8 +48,8 @@ inline float num(const char *s, size_t n) {
     return result;
 }
 
-// Decodes a timestamp (token 2): the hour from characters 8 to 11, the date key from 4 to 7.
-// The characters past the end of a short token read as NULs would.
+// Decodes a timestamp (token 2): the hour from characters 8 to 11, the date key from 4 to 7,
+// each character past the end of a short token as a NUL.
 inline void decode_timestamp(const char *t, size_t n, float &hour, float &date_key) {
     char pad[12];
     if (n < sizeof pad) {

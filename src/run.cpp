@@ -1,5 +1,4 @@
-// The run driver: the questions, the read pass, the day loop, the chart file and the exit
-// status.
+// The run driver: the questions, the read pass, the day loop, the chart file, the status.
 #include "run.h"
 
 #include "days.h"
@@ -49,8 +48,7 @@ static int run_steps(instream &answers, outstream &console, text_rules tr, run_s
     return 0;
 }
 
-// One whole run; a console that lost any output makes it a failure, told on standard
-// error, the only channel left.
+// One whole run; a console that lost output fails it, told on standard error, the only way left.
 int run(FILE *in, FILE *out, text_rules tr, run_settings &rs, obs_table &table, chart_grid &grid) {
     instream answers;
     outstream console;
