@@ -10,8 +10,8 @@ void in_open(instream &in, FILE *f, bool dos, bool ahead) {
     in.dos = dos;
     in.ahead = ahead;
     in.cut = in.eof = in.err = false;
-    in.pos = in.len = 0;
-    in.buf[0] = 0;
+    in.next = in.end = in.buf.data();
+    *in.end = 0;
 }
 
 // Cuts the n bytes read at p at a Ctrl-Z and drops their CRs; returns the bytes left.
@@ -32,40 +32,42 @@ static size_t dos_block(instream &in, char *p, size_t n) {
 // Moves the bytes from keep on to the front and reads more after them; the next byte is
 // then the first. False, with only the moved bytes left, once the input has ended or
 // failed, and from then on.
-bool in_refill(instream &in, size_t keep) {
+bool in_refill(instream &in, const char *keep) {
     char *b = in.buf.data();
-    size_t k = in.len - keep;
-    memmove(b, b + keep, k);
-    in.pos = 0;
-    in.len = k;
-    b[k] = 0;
-    while (in.len == k) {
+    size_t k = (size_t)(in.end - keep), n = 0;
+    memmove(b, keep, k);
+    in.next = b;
+    in.end = b + k;
+    *in.end = 0;
+    while (n == 0) {
         if (in.cut)
             in.eof = true;
         if (in.eof || in.err)
             return false;
-        size_t n = fread(b + k, 1, in.ahead ? io_block - k : 1, in.f);
+        n = fread(b + k, 1, in.ahead ? io_block - k : 1, in.f);
         if (n == 0) {
             (ferror(in.f) ? in.err : in.eof) = true;
             return false;
         }
-        in.len = k + (in.dos ? dos_block(in, b + k, n) : n);
+        if (in.dos)
+            n = dos_block(in, b + k, n);
     }
-    b[in.len] = 0;
+    in.end = b + k + n;
+    *in.end = 0;
     return true;
 }
 
 // Returns the next byte, or EOF once the input has ended or failed.
 int in_get(instream &in) {
-    if (in.pos == in.len && !in_refill(in, in.len))
+    if (in.next == in.end && !in_refill(in, in.end))
         return EOF;
-    return (unsigned char)in.buf[in.pos++];
+    return (unsigned char)*in.next++;
 }
 
 // Gives back the byte in_get has just returned.
 void in_unget(instream &in, int c) {
     if (c != EOF)
-        in.pos--;
+        in.next--;
 }
 
 // Discards the input up to and including the next line break.

@@ -17,8 +17,8 @@ struct instream {
     bool cut;   // a Ctrl-Z ended the input: no more reads
     bool eof;   // a read reached the end of the input
     bool err;   // a read failed for another reason
-    size_t pos; // next byte of buf
-    size_t len; // bytes in buf; a NUL after them stops the scans
+    char *next; // next byte in buf
+    char *end;  // end of the bytes in buf, where a NUL stops the scans
     std::array<char, io_block + 1> buf;
 };
 
@@ -29,7 +29,7 @@ constexpr bool is_blank(int c) {
 
 void in_open(instream &in, FILE *f, bool dos, bool ahead);
 // Cold: once a block, so the scans are laid out for the bytes in between.
-[[gnu::cold]] bool in_refill(instream &in, size_t keep);
+[[gnu::cold]] bool in_refill(instream &in, const char *keep);
 int in_get(instream &in);
 void in_unget(instream &in, int c);
 void skip_line(instream &in);
@@ -49,42 +49,40 @@ constexpr std::array<bool, 256> word_stop = byte_table(true);
 // As with a formatted read, the end of the input is noticed only by a read that meets it.
 // Inline: a call per word cost more than the scan of its bytes.
 inline const char *read_word(instream &in, size_t &len) {
-    char *b = in.buf.data();
-    const char *p = b + in.pos;
+    const char *p = in.next;
     for (;;) {
         while (blank[(unsigned char)*p]) // the NUL after the block ends this too
             p++;
-        if (p < b + in.len)
+        if (p < in.end)
             break;
-        if (!in_refill(in, in.len))
+        if (!in_refill(in, in.end))
             return nullptr;
-        p = b;
+        p = in.next;
     }
-    size_t start = (size_t)(p - b), dropped = 0;
+    const char *start = p;
+    size_t dropped = 0;
     p++; // the byte found is the word's first: the scan for its end starts after it
     for (;;) {
-        const char *end = b + in.len;
+        const char *end = in.end;
         while (!word_stop[(unsigned char)*p] || (*p == 0 && p < end))
             p++;
         if (p < end) {
-            in.pos = (size_t)(p + 1 - b); // the blank goes with the word: one byte less to skip
-            len = (size_t)(p - b) - start + dropped;
-            return b + start;
+            in.next = (char *)p + 1; // the blank goes with the word: one byte less to skip
+            len = (size_t)(p - start) + dropped;
+            return start;
         }
         // the word runs on past the bytes read: move it to the front and read more after it,
         // keeping no more than word_keep of its bytes
-        size_t have = in.len - start;
-        if (have > word_keep) {
-            dropped += have - word_keep;
-            in.len = start + word_keep;
-        }
+        size_t have = (size_t)(end - start), kept = have < word_keep ? have : word_keep;
+        dropped += have - kept;
+        in.end = (char *)start + kept;
         bool more = in_refill(in, start);
-        start = 0;
-        p = b + (have < word_keep ? have : word_keep);
+        start = in.next;
+        p = start + kept;
         if (!more)
             break;
     }
-    in.pos = (size_t)(p - b);
-    len = (size_t)(p - b) - start + dropped;
-    return b + start;
+    in.next = (char *)p;
+    len = (size_t)(p - start) + dropped;
+    return start;
 }
