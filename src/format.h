@@ -40,7 +40,7 @@ inline char *put_fraction(char *p, unsigned f, int prec) {
     }
     if (prec >= 2) {
         p -= 2;
-        memcpy(p, pairs + 2 * (f % 100), 2);
+        memcpy(p, pairs + 2 * f, 2); // below 100 by now
     }
     *--p = '.';
     return p;
@@ -62,7 +62,7 @@ inline size_t fmt_fixed(char *buf, float v, int width, int prec) {
     char *p = put_whole(put_fraction(end, n - whole * scale[prec], prec), whole);
     if (std::signbit(v))
         *--p = '-';
-    if (end - p < width)
+    if (p > end - width)
         p = end - width;
     memcpy(buf, p, 16); // a fixed size copies in two moves
     return (size_t)(end - p);

@@ -24,19 +24,17 @@ enum read_status { read_ok, read_empty, read_too_many, read_failed };
 // "." starts the fraction, and a NUL, a byte above "@" or the 21st byte ends it. The sum
 // is rounded to float after every byte, as stored files were made: "-1.5" reads as -28.5.
 inline float num(const char *s, size_t n) {
-    if (n > 21)
-        n = 21;
+    const char *end = s + (n < 21 ? n : 21);
     float result = 0;
-    size_t i = 0;
-    for (; i < n && s[i] != '.'; i++) {
-        int c = (unsigned char)s[i];
+    for (; s < end && *s != '.'; s++) {
+        int c = (unsigned char)*s;
         if (c < 1 || c > 64)
             return result;
         result = result * 10.0f + (float)(c - 48);
     }
     float scale = 1;
-    for (i++; i < n; i++) { // past the first point, a point is passed over
-        int c = (unsigned char)s[i];
+    for (s++; s < end; s++) { // past the first point, a point is passed over
+        int c = (unsigned char)*s;
         if (c < 1 || c > 64)
             break;
         if (c == '.')
