@@ -11,7 +11,8 @@ void in_open(instream &in, FILE *f, bool dos, bool ahead) {
     in.ahead = ahead;
     in.cut = in.eof = in.err = false;
     in.next = in.end = in.buf.data();
-    *in.end = 0;
+    in.end[0] = ' '; // the guards, as in_refill sets them
+    in.end[1] = '#';
 }
 
 // Cuts the n bytes read at p at a Ctrl-Z and drops their CRs; returns the bytes left.
@@ -37,24 +38,21 @@ bool in_refill(instream &in, const char *keep) {
     size_t k = (size_t)(in.end - keep), n = 0;
     memmove(b, keep, k);
     in.next = b;
-    in.end = b + k;
-    *in.end = 0;
     while (n == 0) {
         if (in.cut)
             in.eof = true;
         if (in.eof || in.err)
-            return false;
+            break;
         n = fread(b + k, 1, in.ahead ? io_block - k : 1, in.f);
-        if (n == 0) {
+        if (n == 0)
             (ferror(in.f) ? in.err : in.eof) = true;
-            return false;
-        }
-        if (in.dos)
+        else if (in.dos)
             n = dos_block(in, b + k, n);
     }
     in.end = b + k + n;
-    *in.end = 0;
-    return true;
+    in.end[0] = ' '; // a blank, where a word's scan stops
+    in.end[1] = '#'; // and a non-blank, where a scan of blanks stops
+    return n > 0;
 }
 
 // Returns the next byte, or EOF once the input has ended or failed.

@@ -18,8 +18,8 @@ struct instream {
     bool eof;   // a read reached the end of the input
     bool err;   // a read failed for another reason
     char *next; // next byte in buf
-    char *end;  // end of the bytes in buf, where a NUL stops the scans
-    std::array<char, io_block + 1> buf;
+    char *end;  // end of the bytes in buf, followed by the guards that stop the scans
+    std::array<char, io_block + 2> buf;
 };
 
 // The blanks of a formatted read in the C locale.
@@ -34,15 +34,14 @@ int in_get(instream &in);
 void in_unget(instream &in, int c);
 void skip_line(instream &in);
 
-// For the scans, a load instead of compares: the blanks; the blanks and NUL (after a block).
-constexpr std::array<bool, 256> byte_table(bool nul) {
+// The blanks as a table, for the scans: one load instead of several compares.
+constexpr std::array<bool, 256> blank_table() {
     std::array<bool, 256> t{};
     for (int c = 0; c < 256; c++)
-        t[(size_t)c] = (nul && c == 0) || is_blank(c);
+        t[(size_t)c] = is_blank(c);
     return t;
 }
-constexpr std::array<bool, 256> blank = byte_table(false);
-constexpr std::array<bool, 256> word_stop = byte_table(true);
+constexpr std::array<bool, 256> blank = blank_table();
 
 // Reads a blank-delimited word where it lies (its first word_keep bytes, until the next
 // read), its full length in len, and the blank after it; nullptr when the input ends first.
@@ -51,7 +50,7 @@ constexpr std::array<bool, 256> word_stop = byte_table(true);
 inline const char *read_word(instream &in, size_t &len) {
     const char *p = in.next;
     for (;;) {
-        while (blank[(unsigned char)*p]) // the NUL after the block ends this too
+        while (blank[(unsigned char)*p]) // the guards end this at the latest
             p++;
         if (p < in.end)
             break;
@@ -64,7 +63,7 @@ inline const char *read_word(instream &in, size_t &len) {
     p++; // the byte found is the word's first: the scan for its end starts after it
     for (;;) {
         const char *end = in.end;
-        while (!word_stop[(unsigned char)*p] || (*p == 0 && p < end))
+        while (!blank[(unsigned char)*p]) // and this
             p++;
         if (p < end) {
             in.next = (char *)p + 1; // the blank goes with the word: one byte less to skip
