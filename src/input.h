@@ -50,7 +50,7 @@ constexpr std::array<bool, 256> blank = blank_table();
 inline const char *read_word(instream &in, size_t &len) {
     const char *p = in.next;
     for (;;) {
-        while (blank[(unsigned char)*p]) // the guards end this at the latest
+        while (blank[(unsigned char)*p]) // the non-blank guard ends this at the latest
             p++;
         if (p < in.end)
             break;
@@ -63,7 +63,7 @@ inline const char *read_word(instream &in, size_t &len) {
     p++; // the byte found is the word's first: the scan for its end starts after it
     for (;;) {
         const char *end = in.end;
-        while (!blank[(unsigned char)*p]) // and this
+        while (!blank[(unsigned char)*p]) // the blank guard ends this at the latest
             p++;
         if (p < end) {
             in.next = (char *)p + 1; // the blank goes with the word: one byte less to skip
