@@ -59,10 +59,13 @@ TEST(FmtFixed, AgreesWithTheCLibraryOnEveryKindOfFloat) {
     }
 }
 
-// The words of the input with the lengths read_word gives, each cut to cap bytes.
-static std::string words(const std::string &bytes, bool dos, bool ahead, size_t cap = 7) {
+// The words of the input with the lengths read_word gives, each cut to cap bytes; the stream
+// first holds only the stale byte, so a scan that passes the guards runs off its end.
+static std::string words(const std::string &bytes, bool dos, bool ahead, char stale,
+                         size_t cap = 7) {
     FILE *f = file_of(bytes);
     static instream in;
+    memset(&in, stale, sizeof in);
     in_open(in, f, dos, ahead);
     std::string out;
     size_t len;
@@ -96,7 +99,9 @@ TEST(ReadWord, Conventions) {
         {std::string(io_block + 9, 'w') + " z", false, "[wwwwwww]8201[z]1"}, // longer than a block
     };
     for (auto &c : cases) {
-        EXPECT_EQ(words(c.bytes, c.dos, true), c.want) << c.bytes;
-        EXPECT_EQ(words(c.bytes, c.dos, false), c.want) << c.bytes;
+        for (char stale : {' ', 'x'}) {
+            EXPECT_EQ(words(c.bytes, c.dos, true, stale), c.want) << c.bytes;
+            EXPECT_EQ(words(c.bytes, c.dos, false, stale), c.want) << c.bytes;
+        }
     }
 }
