@@ -85,10 +85,10 @@ static bool on_canvas(double v) {
     return v > -1.0 && v < grid_side;
 }
 
-// Clears the grid and draws one day: axes, labels, then one "*" per entry.
+// Clears the rows that are printed and draws one day: axes, labels, then a "*" per entry.
 void draw_chart(chart_grid &grid, const obs_table &table, day_group g, axis_range r, int ystep,
                 int xstep, const run_settings &rs) {
-    for (int row = 0; row <= rs.ysize; row++) // the rows that are printed
+    for (int row = 0; row <= rs.ysize; row++)
         memset(grid.rows[(size_t)row].data(), ' ', grid_side);
     draw_value_axis(grid, r, ystep, rs.ysize);
     draw_time_axis(grid, r, xstep, rs.xsize, rs.ut);
