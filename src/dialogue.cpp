@@ -4,6 +4,9 @@
 #include <cctype>
 #include <cstring>
 
+// A name is copied out of the word where it lies, of which only word_keep bytes stay together.
+static_assert(name_cap - 1 <= word_keep, "a data file name must fit the bytes a word keeps");
+
 // The UT question as the console has always shown it, in Shift_JIS.
 static const char ut_prompt[] =
     "\nUT\x82\xc9\x95\xcf\x8a\xb7\x82\xb5\x82\xdc\x82\xb7\x82\xa9 (y/n) ";

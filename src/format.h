@@ -1,9 +1,17 @@
 // Fixed-point numbers as "%<width>.<prec>f" writes them, the same on every C runtime.
 #pragma once
 
+#include <cassert>
+#include <cfloat>
 #include <cmath>
 #include <cstddef>
 #include <cstring>
+
+// The rounding steps here and in the reader hold only where every float and double operation
+// is rounded to its own type; the x87 unit of 32-bit x86 keeps more bits and prints other
+// digits, so such a build stops here instead.
+static_assert(FLT_EVAL_METHOD == 0, "floating point must round each operation to its own type "
+                                    "(FLT_EVAL_METHOD 0); on 32-bit x86, -msse2 -mfpmath=sse");
 
 constexpr size_t fixed_cap = 48; // room for any float with up to 3 decimals
 
@@ -49,6 +57,7 @@ inline char *put_fraction(char *p, unsigned f, int prec) {
 // Writes v as "%<width>.<prec>f" (width 0 to 8, prec 0 to 3) into buf, whose fixed_cap bytes
 // it may all overwrite; returns the length. Inline, so the branches on width and prec go.
 inline size_t fmt_fixed(char *buf, float v, int width, int prec) {
+    assert(width >= 0 && width <= 8 && prec >= 0 && prec <= 3); // the scratch holds no more
     const unsigned scale[] = {1, 10, 100, 1000};
     double a = std::fabs((double)v);
     if (!(a < 0x1p22)) // below, 32 bits hold the scaled number

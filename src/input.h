@@ -41,7 +41,7 @@ constexpr std::array<bool, 256> blank_table() {
         t[(size_t)c] = is_blank(c);
     return t;
 }
-constexpr std::array<bool, 256> blank = blank_table();
+inline constexpr std::array<bool, 256> blank = blank_table(); // one object for the program
 
 // Reads a blank-delimited word where it lies (its first word_keep bytes, until the next
 // read), its full length in len, and the blank after it; nullptr when the input ends first.
