@@ -88,4 +88,10 @@ TEST(DrawChart, HugeRangesDrawOnlyWhatStaysAndClip) {
     EXPECT_EQ(wide[77].substr(0, 4), "## +");
     auto outside = chart({{-100, 500}, {100, -500}}, {16, 12, 13, 9}, 1, 3, 8, 16, 'n');
     EXPECT_EQ(outside, chart({}, {16, 12, 13, 9}, 1, 3, 8, 16, 'n'));
+    // an hour of xmin - 0.5 at 11 columns an hour, and a value of ymax + 3.5 at one row a unit,
+    // each make a cell coordinate of exactly -1
+    for (point p : {point{8.5f, 14}, point{10, 19.5f}})
+        EXPECT_EQ(chart({p}, {16, 12, 13, 9}, 1, 11, 8, 79, 'n'),
+                  chart({}, {16, 12, 13, 9}, 1, 11, 8, 79, 'n'))
+            << p.hour;
 }
