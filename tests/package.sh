@@ -17,6 +17,7 @@ done
 
 (cd "$build" && cpack -G DEB -B "$scratch/pkg" >"$scratch/cpack.log") || fail "cpack failed"
 deb=$(ls "$scratch"/pkg/*.deb)
+(cd "$scratch/pkg" && sha256sum -c --quiet "$deb.sha256") || fail "the checksum file does not match"
 for field in Package Version Maintainer Description Depends; do
     [ -n "$(dpkg-deb -f "$deb" "$field")" ] || fail "the package has no $field"
 done

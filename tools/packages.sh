@@ -4,7 +4,7 @@ build_packages="cmake make g++"
 test_packages="$build_packages libgtest-dev googletest libbenchmark-dev valgrind dpkg-dev file
     lintian man-db groff-base unzip clang-14 libclang-rt-14-dev g++-mingw-w64-x86-64 wine64
     g++-aarch64-linux-gnu g++-arm-linux-gnueabihf g++-i686-linux-gnu g++-s390x-linux-gnu
-    qemu-user-static"
+    qemu-user-static strip-nondeterminism"
 
 # install_packages LIST...: installs with apt-get those of the packages that are missing.
 # Not as root, prints the one command that would and returns 1.
