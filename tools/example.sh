@@ -9,7 +9,7 @@ cmake --preset programs >/dev/null
 cmake --build --preset programs
 echo
 printf '%s\n' "printf 'examples/night.txt y 20 76\\n' | build/dayplotx"
-echo "(the answers are piped in, not typed, so no line break follows each one and the"
-echo " prompts and the first listing line run together)"
+echo "(the answers are piped in, so the terminal echoes none of them, nor an Enter after"
+echo " each: the prompts and the first listing line run together)"
 printf 'examples/night.txt y 20 76\n' | build/dayplotx
 echo
