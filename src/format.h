@@ -12,6 +12,9 @@
 // digits, so such a build stops here instead.
 static_assert(FLT_EVAL_METHOD == 0, "floating point must round each operation to its own type "
                                     "(FLT_EVAL_METHOD 0); on 32-bit x86, -msse2 -mfpmath=sse");
+#ifdef __FAST_MATH__ // which folds the add and take away of 2^52 to nothing, among others
+#error "-ffast-math (or -Ofast) changes the rounding the printed numbers rely on"
+#endif
 
 constexpr size_t fixed_cap = 48; // room for any float with up to 3 decimals
 
