@@ -1,8 +1,9 @@
 #!/bin/sh
-# reproducible.sh SOURCE SCRATCH: builds the programs, the Debian package, the Windows
-# executable and its zip twice with the README's commands, from two copies of the tree
-# that differ in path and depth, file times, umask, time zone, user (nobody, when run as
-# root) and start time, SOURCE_DATE_EPOCH unset, and compares what they made byte for byte.
+# reproducible.sh SOURCE SCRATCH: makes the release twice, from two copies of the tree that
+# differ in path and depth, file times, umask, time zone, user (nobody, when run as root),
+# start time and where the build folder is (inside the tree, then outside it), with
+# SOURCE_DATE_EPOCH unset; compares what they left byte for byte, and checks that every
+# time inside the packages is that of the changelog's latest entry.
 set -eu
 src=$1 scratch=$2
 rm -rf "$scratch" && mkdir -p "$scratch"
@@ -15,33 +16,42 @@ for tree in "$a" "$b"; do
 done
 find "$b" -exec touch -h -d '2001-02-03 04:05:06' {} +
 
-build='set -e
-    cmake --preset programs
-    cmake --build --preset programs
-    (cd build && cpack -G DEB)
-    cmake --preset windows -DDAYPLOT_TESTS=OFF
-    cmake --build --preset windows
-    (cd build-windows && cpack -G ZIP)'
-failed() { tail -n 20 "$1.log"; echo "the build in $1 failed"; exit 1; }
-(cd "$a" && umask 0022 && env -u SOURCE_DATE_EPOCH TZ=UTC sh -c "$build") >"$a.log" 2>&1 ||
-    failed "$a"
+failed() { tail -n 20 "$1.log"; echo "the release in $1 failed"; exit 1; }
+(cd "$a" && umask 0022 && env -u SOURCE_DATE_EPOCH TZ=UTC sh -c \
+    'cmake --preset release && cmake --build --preset release') >"$a.log" 2>&1 || failed "$a"
 as=""
 if [ "$(id -u)" = 0 ]; then
     chown -R nobody:nogroup "$other"
     as="setpriv --reuid=nobody --regid=nogroup --clear-groups"
 fi
-(cd "$b" && umask 0002 && env -u SOURCE_DATE_EPOCH TZ=JST-9 HOME="$other" $as sh -c "$build") \
-    >"$b.log" 2>&1 || failed "$b"
+(cd "$b" && umask 0077 && env -u SOURCE_DATE_EPOCH TZ=JST-9 HOME="$other" $as sh -c \
+    "cmake --preset release -B $other/stage -DDAYPLOT_RELEASE_DIR=$other/release &&
+    cmake --build $other/stage") >"$b.log" 2>&1 || failed "$b"
 
 status=0
-cd "$a"
-for f in build/dayplotx build/dayplotw build/page/dayplotx.1.gz build/dayplotw.1.gz \
-    build/changelog.gz build/*.deb build/*.deb.sha256 build-windows/dayplotw.exe \
-    build-windows/*.zip build-windows/*.zip.sha256; do
-    if ! cmp -s "$f" "$b/$f"; then
-        echo "$f differs between the two builds"
-        command -v diffoscope >/dev/null && diffoscope "$f" "$b/$f" | head -n 40
+cd "$a/build-release"
+[ "$(ls)" = "$(ls "$other/release")" ] || { echo "the releases hold other files"; status=1; }
+for f in *; do
+    if ! cmp -s "$f" "$other/release/$f"; then
+        echo "$f differs between the two releases"
+        command -v diffoscope >/dev/null && diffoscope "$f" "$other/release/$f" | head -n 40
         status=1
     fi
 done
+
+when=$(sed -n 's/^ -- .*>  //p' "$src/doc/changelog" | head -n 1)
+epoch=$(date -u -d "$when" +%s)
+stamp=$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S') zipstamp=$(date -u -d "@$epoch" +%Y%m%d.%H%M%S)
+for deb in *.deb; do
+    # the ar members' times, then those of both tar archives' entries
+    perl -e 'open F, "<", $ARGV[0]; read F, $m, 8;
+        while (read F, $h, 60) { ($t, $s) = unpack "x16 A12 x20 A10", $h; print "$t\n";
+            seek F, $s + $s % 2, 1 }' "$deb" >"$scratch/times"
+    for part in --ctrl-tarfile --fsys-tarfile; do
+        dpkg-deb $part "$deb" | TZ=UTC tar -tv --full-time | sed "s/.* \([-0-9]* [:0-9]*\) .*/\1/"
+    done >>"$scratch/times"
+    grep -vx -e "$epoch" -e "$stamp" "$scratch/times" && { echo "$deb: times not $when"; status=1; }
+done
+TZ=UTC zipinfo -T *.zip | sed -n 's/^[-d].* \([.0-9]*\) .*/\1/p' | grep -vx "$zipstamp" &&
+    { echo "the zip: times not $when"; status=1; }
 exit $status

@@ -4,6 +4,7 @@
 #include "input.h"
 
 #include <cfloat>
+#include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <random>
@@ -39,6 +40,19 @@ TEST(FmtFixed, RoundsTheStoredValueTiesToEven) {
         {0x1p64f, 5, 2, "18446744073709551616.00"},
         {-0x1p127f, 5, 2, "-170141183460469231731687303715884105728.00"},
         {FLT_MAX, 7, 3, "340282346638528859811704183484516925440.000"},
+        {0.5f, 0, 0, "0"}, // 0 and 1 decimals, ties to even on either side of 2^22
+        {1.5f, 3, 0, "  2"},
+        {2.5f, 3, 0, "  2"},
+        {4194305.5f, 0, 0, "4194306"},
+        {4194306.5f, 8, 0, " 4194306"},
+        {0.25f, 4, 1, " 0.2"},
+        {0.75f, 4, 1, " 0.8"},
+        {-2097152.25f, 0, 1, "-2097152.2"},
+        {2097152.75f, 0, 1, "2097152.8"},
+        {NAN, 5, 2, "  nan"}, // as glibc writes them; the Windows runtime drops the - of -nan
+        {-NAN, 7, 3, "   -nan"},
+        {INFINITY, 0, 1, "inf"},
+        {-INFINITY, 8, 0, "    -inf"},
     };
     for (auto &c : cases)
         EXPECT_EQ(fixed(c.v, c.width, c.prec), c.want) << c.v;
@@ -59,6 +73,9 @@ TEST(FmtFixed, AgreesWithTheCLibraryOnEveryKindOfFloat) {
         ASSERT_EQ(fixed(v, 7, 3), want) << v;
         snprintf(want, sizeof want, "%5.2f", (double)v);
         ASSERT_EQ(fixed(v, 5, 2), want) << v;
+        int width = i % 9, prec = i / 9 % 2; // the other widths, at 0 and 1 decimals
+        snprintf(want, sizeof want, "%*.*f", width, prec, (double)v);
+        ASSERT_EQ(fixed(v, width, prec), want) << v;
     }
 }
 

@@ -1,15 +1,18 @@
 #!/bin/sh
-# zip.sh BUILD SOURCE SCRATCH EMULATOR: makes the Windows zip, checks what it holds (text
-# files with CR LF line ends, a README written for Windows), and runs the dayplotw.exe from
-# it on its example data against the golden bytes.
+# zip.sh ZIP|BUILD SOURCE SCRATCH EMULATOR: checks the Windows zip (made with cpack first when
+# given a build folder): what it holds (text files with CR LF line ends, a README written for
+# Windows), the executable's version, and its run on the example data against the golden bytes.
 set -eu
-build=$1 src=$2 scratch=$3 emulator=$4
+zip=$1 src=$2 scratch=$3 emulator=$4
 golden=$src/tests/golden/example-night
 rm -rf "$scratch" && mkdir -p "$scratch/run"
 fail() { echo "$*"; exit 1; }
-(cd "$build" && cpack -G ZIP -B "$scratch/pkg" >"$scratch/cpack.log") || fail "cpack failed"
-zip=$(ls "$scratch"/pkg/*.zip)
-(cd "$scratch/pkg" && sha256sum -c --quiet "$zip.sha256") || fail "the checksum file does not match"
+if [ -d "$zip" ]; then
+    (cd "$zip" && cpack -G ZIP -B "$scratch/pkg" >"$scratch/cpack.log") || fail "cpack failed"
+    zip=$(ls "$scratch"/pkg/*.zip)
+fi
+(cd "$(dirname "$zip")" && sha256sum -c --quiet "$(basename "$zip").sha256") ||
+    fail "the checksum file does not match"
 unzip -q "$zip" -d "$scratch/unpacked"
 top=$(ls -d "$scratch"/unpacked/*/)
 for f in dayplotw.exe README.txt LICENSE.txt examples/night.txt; do
@@ -21,6 +24,18 @@ done
 grep -q "chcp 932" "$top/README.txt" || fail "README.txt is not the one for Windows"
 ! grep -Eq "apt-get|cmake|build/" "$top/README.txt" || fail "README.txt speaks of Linux"
 tr -d '\r' <"$top/examples/night.txt" | cmp - "$golden/files/night.txt"
+
+# the version Explorer shows, read back: the fixed numbers and the strings
+version=$(sed -n 's/^project(dayplot VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
+fixed=$(perl -0777 -ne '/\xbd\x04\xef\xfe.{4}(.{8})/s and
+    printf "%d.%d.%d.%d", (unpack "v4", $1)[1, 0, 3, 2]' "$top/dayplotw.exe")
+[ "$fixed" = "$version.0" ] || fail "dayplotw.exe's file version is '$fixed', not $version.0"
+strings -el "$top/dayplotw.exe" >"$scratch/strings"
+for key in FileVersion ProductVersion; do
+    value=$(sed -n "/^$key\$/{n;p;q}" "$scratch/strings")
+    [ "$value" = "$version" ] || fail "dayplotw.exe's $key is '$value', not $version"
+done
+
 cp "$top/examples/night.txt" "$scratch/run/"
 cd "$scratch/run"
 "$emulator" "$top/dayplotw.exe" <"$golden/answers" >console

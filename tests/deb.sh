@@ -1,0 +1,65 @@
+#!/bin/sh
+# deb.sh DEB|BUILD SOURCE SCRATCH [EMULATOR...]: checks a Debian package as a user gets it
+# (made with cpack first when given a build folder): its checksum and fields, a name, label
+# and Depends that match the programs inside, its manual pages and lintian; then runs every
+# end-to-end case with both programs it holds, under EMULATOR when given.
+set -eu
+deb=$1 src=$2 scratch=$3
+shift 3
+rm -rf "$scratch" && mkdir -p "$scratch/run"
+fail() { echo "$*"; exit 1; }
+if [ -d "$deb" ]; then
+    (cd "$deb" && cpack -G DEB -B "$scratch/pkg" >"$scratch/cpack.log") || fail "cpack failed"
+    deb=$(ls "$scratch"/pkg/*.deb)
+fi
+(cd "$(dirname "$deb")" && sha256sum -c --quiet "$(basename "$deb").sha256") ||
+    fail "the checksum file does not match"
+version=$(sed -n 's/^project(dayplot VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
+for field in Package Version Maintainer Description; do
+    [ -n "$(dpkg-deb -f "$deb" "$field")" ] || fail "the package has no $field"
+done
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package is not version $version"
+grep -q "^Version $version\.$" "$src/README.md" || fail "the README is not version $version"
+dpkg-deb -x "$deb" "$scratch/root"
+root=$scratch/root/usr
+
+arch=$(dpkg-deb -f "$deb" Architecture)
+case $arch in
+amd64) elf="x86-64" ;;
+arm64) elf="ARM aarch64" ;;
+armhf) elf="ARM, EABI5" ;;
+*) fail "no check for $arch packages" ;;
+esac
+[ "$(basename "$deb")" = "dayplot_${version}_$arch.deb" ] || fail "$deb is labelled $arch"
+for p in dayplotx dayplotw; do
+    file -b "$root/bin/$p" | grep -q "$elf" || fail "$p is not for $arch: $(file -b "$root/bin/$p")"
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+if file -b "$root/bin/dayplotx" | grep -q "statically linked"; then
+    [ -z "$depends" ] || fail "static programs, yet Depends: $depends"
+else
+    [ -n "$depends" ] || fail "dynamic programs, yet no Depends"
+fi
+
+for page in dayplotx dayplotw; do
+    out=$(cd "$root/share/man" && MANWIDTH=80 man --warnings -l "man1/$page.1.gz" 2>&1 >/dev/null)
+    [ -z "$out" ] || fail "man $page: $out"
+done
+zcat "$root/share/man/man1/dayplotx.1.gz" >"$scratch/page"
+grep -q "dayplot $version" "$scratch/page" || fail "the manual page is not $version"
+grep -q "/usr/share/doc/dayplot/examples/night.txt" "$scratch/page" ||
+    fail "the manual page does not name the examples under /usr"
+cmp "$root/share/doc/dayplot/examples/night.txt" "$src/tests/golden/example-night/files/night.txt"
+# its temporary files go to the scratch folder, not the machine's
+TMPDIR=$scratch lintian --fail-on error,warning "$deb" || fail "lintian: errors or warnings"
+
+failed=0
+for case in "$src"/tests/golden/*/; do
+    case=${case%/}
+    for p in dayplotx dayplotw; do
+        run=$scratch/run/$p.$(basename "$case")
+        sh "$src/tests/golden.sh" "$case" "$run" "$@" "$root/bin/$p" >"$run.log" 2>&1 ||
+            { echo "$run:" && cat "$run.log" && failed=$((failed + 1)); }
+    done
+done
+[ $failed = 0 ] || fail "$failed end-to-end runs failed"
