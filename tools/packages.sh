@@ -1,10 +1,11 @@
 # The Debian packages this tree needs, in one place: sourced by tools/example.sh and
-# .ci/run. "build" makes the two programs; "test" runs every test.
+# .ci/run. "build" makes the two programs; "test" runs every test and makes the release.
+# Debian 12 and 13 both have each of them under these names (clang: each its own version).
 build_packages="cmake make g++"
 test_packages="$build_packages libgtest-dev googletest libbenchmark-dev valgrind dpkg-dev file
-    lintian man-db groff-base unzip clang-14 libclang-rt-14-dev g++-mingw-w64-x86-64 wine64
-    g++-aarch64-linux-gnu g++-arm-linux-gnueabihf g++-i686-linux-gnu g++-s390x-linux-gnu
-    qemu-user-static strip-nondeterminism"
+    lintian man-db groff-base unzip clang libclang-rt-dev g++-mingw-w64-x86-64 wine64
+    g++-aarch64-linux-gnu g++-arm-linux-gnueabihf g++-arm-linux-gnueabi g++-i686-linux-gnu
+    g++-s390x-linux-gnu qemu-user-static strip-nondeterminism"
 
 # install_packages LIST...: installs with apt-get those of the packages that are missing.
 # Not as root, prints the one command that would and returns 1.
