@@ -13,7 +13,10 @@ foreach(tool ${needed})
     message(FATAL_ERROR "a release needs ${tool}: tools/packages.sh names its package")
   endif()
 endforeach()
-file(REMOVE_RECURSE ${DAYPLOT_RELEASE_DIR}) # what an earlier release left
+file(GLOB earlier ${DAYPLOT_RELEASE_DIR}/dayplot[-_]*) # what an earlier release left
+if(earlier)
+  file(REMOVE ${earlier})
+endif()
 file(MAKE_DIRECTORY ${DAYPLOT_RELEASE_DIR})
 
 set(v ${PROJECT_VERSION})
