@@ -4,17 +4,10 @@
 # and Depends that match the programs inside, its manual pages and lintian; then runs every
 # end-to-end case with both programs it holds, under EMULATOR when given.
 set -eu
-deb=$1 src=$2 scratch=$3
+pkg=$1 src=$2 scratch=$3 generator=DEB
 shift 3
-rm -rf "$scratch" && mkdir -p "$scratch/run"
-fail() { echo "$*"; exit 1; }
-if [ -d "$deb" ]; then
-    (cd "$deb" && cpack -G DEB -B "$scratch/pkg" >"$scratch/cpack.log") || fail "cpack failed"
-    deb=$(ls "$scratch"/pkg/*.deb)
-fi
-(cd "$(dirname "$deb")" && sha256sum -c --quiet "$(basename "$deb").sha256") ||
-    fail "the checksum file does not match"
-version=$(sed -n 's/^project(dayplot VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
+. "$(dirname "$0")/package.sh"
+deb=$pkg
 for field in Package Version Maintainer Description; do
     [ -n "$(dpkg-deb -f "$deb" "$field")" ] || fail "the package has no $field"
 done

@@ -3,16 +3,10 @@
 # given a build folder): what it holds (text files with CR LF line ends, a README written for
 # Windows), the executable's version, and its run on the example data against the golden bytes.
 set -eu
-zip=$1 src=$2 scratch=$3 emulator=$4
+pkg=$1 src=$2 scratch=$3 emulator=$4 generator=ZIP
+. "$(dirname "$0")/package.sh"
+zip=$pkg
 golden=$src/tests/golden/example-night
-rm -rf "$scratch" && mkdir -p "$scratch/run"
-fail() { echo "$*"; exit 1; }
-if [ -d "$zip" ]; then
-    (cd "$zip" && cpack -G ZIP -B "$scratch/pkg" >"$scratch/cpack.log") || fail "cpack failed"
-    zip=$(ls "$scratch"/pkg/*.zip)
-fi
-(cd "$(dirname "$zip")" && sha256sum -c --quiet "$(basename "$zip").sha256") ||
-    fail "the checksum file does not match"
 unzip -q "$zip" -d "$scratch/unpacked"
 top=$(ls -d "$scratch"/unpacked/*/)
 for f in dayplotw.exe README.txt LICENSE.txt examples/night.txt; do
@@ -26,7 +20,6 @@ grep -q "chcp 932" "$top/README.txt" || fail "README.txt is not the one for Wind
 tr -d '\r' <"$top/examples/night.txt" | cmp - "$golden/files/night.txt"
 
 # the version Explorer shows, read back: the fixed numbers and the strings
-version=$(sed -n 's/^project(dayplot VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
 fixed=$(perl -0777 -ne '/\xbd\x04\xef\xfe.{4}(.{8})/s and
     printf "%d.%d.%d.%d", (unpack "v4", $1)[1, 0, 3, 2]' "$top/dayplotw.exe")
 [ "$fixed" = "$version.0" ] || fail "dayplotw.exe's file version is '$fixed', not $version.0"
