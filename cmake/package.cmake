@@ -22,6 +22,7 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY dayplot)
 # programs and depends on nothing, and cpack-config.cmake stops one that would not.
 if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   set(CPACK_SYSTEM_NAME win64)
+  set(CPACK_DAYPLOT_REFUSE "a Windows build makes no Debian package: cpack -G ZIP")
 elseif(CMAKE_CROSSCOMPILING)
   set(deb_arch ${DAYPLOT_DEB_ARCH})
   if(NOT deb_arch)
