@@ -6,7 +6,7 @@ if(NOT CMAKE_HOST_SYSTEM_PROCESSOR STREQUAL "x86_64")
   message(FATAL_ERROR "a release is made on an x86-64 (amd64) Debian machine")
 endif()
 set(needed aarch64-linux-gnu-g++ arm-linux-gnueabi-g++ x86_64-w64-mingw32-g++-posix
-  qemu-aarch64-static qemu-arm-static dpkg-deb lintian strip-nondeterminism unzip)
+  qemu-aarch64-static qemu-arm-static dpkg-deb file lintian strip-nondeterminism unzip)
 foreach(tool ${needed})
   find_program(release_${tool} ${tool})
   if(NOT release_${tool})
