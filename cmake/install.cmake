@@ -1,6 +1,7 @@
 # Installation: the programs, their manual pages, the licence and the example data; on
 # Windows one folder with the executable, the README, the licence and the examples.
-# A release's packages are made of what is installed here.
+# A release's packages are made of what is installed here, its archives for any Linux of the
+# component "archive" (one folder: programs, README, licence, examples and man/man1/).
 include(GNUInstallDirs)
 if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   install(TARGETS ${dayplot_programs} RUNTIME DESTINATION .)
@@ -38,6 +39,15 @@ else()
   install(FILES ${PROJECT_BINARY_DIR}/dayplotw.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${PROJECT_BINARY_DIR}/changelog.gz ${PROJECT_BINARY_DIR}/copyright
     DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  # the archive's folder, installed only when asked for by name: the manual page names the
+  # examples beside it, as the archive unpacks them
+  install(TARGETS ${dayplot_programs} RUNTIME DESTINATION . COMPONENT archive EXCLUDE_FROM_ALL)
+  install(FILES README.md LICENSE DESTINATION . COMPONENT archive EXCLUDE_FROM_ALL)
+  install(FILES examples/night.txt DESTINATION examples COMPONENT archive EXCLUDE_FROM_ALL)
+  set(DAYPLOT_EXAMPLES examples)
+  configure_file(doc/dayplotx.1.in archive/dayplotx.1 @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/archive/dayplotx.1 doc/dayplotw.1 DESTINATION man/man1
+    COMPONENT archive EXCLUDE_FROM_ALL)
   if(dayplot_static)
     file(WRITE ${PROJECT_BINARY_DIR}/lintian-overrides "# static on purpose: the programs \
 run on every system of their architecture, whatever C library it has\n\

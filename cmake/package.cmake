@@ -44,24 +44,11 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 endif()
 
-# A package rebuilt from these sources is the same bytes. Its time is SOURCE_DATE_EPOCH
-# where set, else the changelog's latest entry (there even without git), never the clock;
-# cpack-config.cmake hands it to cpack, stage.cmake fixes the modes of what is packed and
-# normalize.cmake what cpack leaves.
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
-  set(CPACK_DAYPLOT_EPOCH $ENV{SOURCE_DATE_EPOCH})
-else()
-  file(STRINGS doc/changelog trailer REGEX "^ -- .*>  " LIMIT_COUNT 1)
-  string(REGEX REPLACE "^ -- .*>  " "" trailer "${trailer}")
-  # date takes an empty date for today's midnight: the packages would follow the calendar
-  if(NOT trailer MATCHES "^[A-Z][a-z][a-z], [0-9]")
-    message(FATAL_ERROR "doc/changelog: no latest entry's trailer line (\" -- name <address>  "
-      "day, date time zone\") to date the packages by")
-  endif()
-  execute_process(COMMAND date -u -d "${trailer}" +%s OUTPUT_VARIABLE CPACK_DAYPLOT_EPOCH
-    OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-endif()
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS doc/changelog)
+# A package rebuilt from these sources is the same bytes: cpack-config.cmake hands it the
+# time of epoch.cmake, stage.cmake fixes the modes of what is packed and normalize.cmake what
+# cpack leaves.
+include(cmake/epoch.cmake)
+set(CPACK_DAYPLOT_EPOCH ${dayplot_epoch})
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack-config.cmake)
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/stage.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/normalize.cmake)

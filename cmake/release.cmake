@@ -1,50 +1,89 @@
-# The release: every package built from these sources in a folder of its own, left with its
-# checksum in DAYPLOT_RELEASE_DIR, and tested with what it holds, the programs run on the
-# processors it is for (under qemu-user and wine).
+# The release: every package and archive built from these sources in a folder of its own,
+# with its checksum, in build-stage/out; tested with what it holds, the programs run on the
+# processors they are for (under qemu-user and wine); copied to DAYPLOT_RELEASE_DIR only
+# once every test has passed.
 include(ExternalProject)
+include(cmake/epoch.cmake)
 if(NOT CMAKE_HOST_SYSTEM_PROCESSOR STREQUAL "x86_64")
   message(FATAL_ERROR "a release is made on an x86-64 (amd64) Debian machine")
 endif()
-set(needed aarch64-linux-gnu-g++ arm-linux-gnueabi-g++ x86_64-w64-mingw32-g++-posix
-  qemu-aarch64-static qemu-arm-static dpkg-deb file lintian strip-nondeterminism unzip)
+set(needed aarch64-linux-gnu-g++ arm-linux-gnueabi-g++ i686-linux-gnu-g++
+  x86_64-w64-mingw32-g++-posix qemu-aarch64-static qemu-arm-static dpkg-deb file lintian
+  strip-nondeterminism unzip tar gzip readelf)
 foreach(tool ${needed})
   find_program(release_${tool} ${tool})
   if(NOT release_${tool})
     message(FATAL_ERROR "a release needs ${tool}: tools/packages.sh names its package")
   endif()
 endforeach()
-file(GLOB earlier ${DAYPLOT_RELEASE_DIR}/dayplot[-_]*) # what an earlier release left
-if(earlier)
-  file(REMOVE ${earlier})
-endif()
-file(MAKE_DIRECTORY ${DAYPLOT_RELEASE_DIR})
 
 set(v ${PROJECT_VERSION})
-set(static -DCMAKE_SYSTEM_NAME=Linux -DCMAKE_EXE_LINKER_FLAGS=-static)
-# release_package(NAME FILE GENERATOR CMAKE_ARGS...): builds the programs in
-# build-stage/NAME, makes the package FILE there and copies it and its checksum out.
-function(release_package name file generator)
+set(out ${PROJECT_BINARY_DIR}/out)
+set(publish ${CMAKE_COMMAND} -DRELEASE=${DAYPLOT_RELEASE_DIR} -DOUT=${out})
+set(publish_script -P ${PROJECT_SOURCE_DIR}/cmake/publish.cmake)
+# every build of the release starts by taking the earlier one away
+add_custom_target(clear COMMAND ${publish} ${publish_script})
+set(tarball sh ${PROJECT_SOURCE_DIR}/cmake/tarball.sh ${dayplot_epoch})
+
+# release_build(NAME CMAKE_ARGS...): the programs built in build-stage/NAME, tests off.
+function(release_build name)
   ExternalProject_Add(${name}
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${PROJECT_BINARY_DIR}/${name}
     CMAKE_ARGS -DDAYPLOT_TESTS=OFF -DDAYPLOT_WERROR=ON ${ARGN}
     BUILD_ALWAYS ON
-    INSTALL_COMMAND ${CMAKE_CPACK_COMMAND} -G ${generator}
-    COMMAND ${CMAKE_COMMAND} -E copy ${file} ${file}.sha256 ${DAYPLOT_RELEASE_DIR})
+    INSTALL_COMMAND ""
+    DEPENDS clear)
+endfunction()
+# release_package(NAME GENERATOR FILE): cpack's package FILE of build NAME, in out/.
+function(release_package name generator file)
+  ExternalProject_Add_Step(${name} ${generator}
+    COMMAND ${CMAKE_CPACK_COMMAND} -G ${generator}
+    COMMAND ${CMAKE_COMMAND} -E copy ${file} ${file}.sha256 ${out}
+    WORKING_DIRECTORY <BINARY_DIR> DEPENDEES build ALWAYS ON)
+endfunction()
+# release_archive(NAME CPU): build NAME's static programs for any Linux on CPU, in out/ as
+# dayplot-VERSION-linux-CPU.tar.gz, which unpacks into the folder of that name.
+function(release_archive name cpu)
+  set(dir dayplot-${v}-linux-${cpu})
+  ExternalProject_Add_Step(${name} archive
+    COMMAND ${CMAKE_COMMAND} -E rm -rf archive-root
+    COMMAND ${CMAKE_COMMAND} --install . --component archive --strip --prefix archive-root/${dir}
+    COMMAND ${tarball} ${out}/${dir}.tar.gz archive-root/${dir}
+    WORKING_DIRECTORY <BINARY_DIR> DEPENDEES build ALWAYS ON)
 endfunction()
 
-# PCs: dynamic, as a native build is, its Depends worked out from the libraries it uses
-release_package(amd64 dayplot_${v}_amd64.deb DEB)
+set(static -DCMAKE_SYSTEM_NAME=Linux -DCMAKE_EXE_LINKER_FLAGS=-static)
+# PCs with Debian or Ubuntu: dynamic, as a native build is, its Depends worked out from the
+# libraries it uses; PCs with any Linux: static
+release_build(amd64)
+release_package(amd64 DEB dayplot_${v}_amd64.deb)
+release_build(x86_64 -DCMAKE_EXE_LINKER_FLAGS=-static)
+release_archive(x86_64 x86_64)
+# 32-bit PCs from the Pentium 4 (SSE2, which the build chooses for its rounding)
+release_build(i686 ${static} -DCMAKE_SYSTEM_PROCESSOR=i686
+  -DCMAKE_CXX_COMPILER=${release_i686-linux-gnu-g++})
+release_archive(i686 i686)
 # 64-bit ARM from the ARMv8.0 of the Pi 3 up
-release_package(arm64 dayplot_${v}_arm64.deb DEB ${static} -DCMAKE_SYSTEM_PROCESSOR=aarch64
+release_build(arm64 ${static} -DCMAKE_SYSTEM_PROCESSOR=aarch64
   -DCMAKE_CXX_COMPILER=${release_aarch64-linux-gnu-g++})
+release_package(arm64 DEB dayplot_${v}_arm64.deb)
+release_archive(arm64 aarch64)
 # 32-bit ARM: Debian's armhf compiler and C library are built for ARMv7, which stops at once
 # on the ARMv6 of the Pi 1 and Zero; the armel ones (ARMv5TE, floats in software) run on
 # every 32-bit ARM, and a static program is indifferent to the system's float convention
-release_package(armhf dayplot_${v}_armhf.deb DEB ${static} -DCMAKE_SYSTEM_PROCESSOR=arm
+release_build(armhf ${static} -DCMAKE_SYSTEM_PROCESSOR=arm
   -DCMAKE_CXX_COMPILER=${release_arm-linux-gnueabi-g++} -DDAYPLOT_DEB_ARCH=armhf)
-release_package(win64 dayplot-${v}-win64.zip ZIP
-  -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64.cmake)
+release_package(armhf DEB dayplot_${v}_armhf.deb)
+release_archive(armhf arm)
+release_build(win64 -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64.cmake)
+release_package(win64 ZIP dayplot-${v}-win64.zip)
+# the sources, for a build anywhere else
+add_custom_target(source ALL
+  COMMAND ${tarball} ${out}/dayplot-${v}.tar.gz ${PROJECT_SOURCE_DIR} dayplot-${v}
+  COMMAND ${CMAKE_COMMAND} -E echo "the release is made in ${out}; its tests copy it to "
+    "${DAYPLOT_RELEASE_DIR} once every one has passed"
+  DEPENDS clear amd64 x86_64 i686 arm64 armhf win64)
 
 # Each Debian package checked, and every end-to-end case run with the programs it holds.
 set(tests ${PROJECT_SOURCE_DIR}/tests)
@@ -60,15 +99,36 @@ foreach(run ${runs})
     list(GET run 2 qemu)
     set(emulator ${release_${qemu}} -cpu ${cpu})
   endif()
-  add_test(NAME release.${arch}.${cpu} COMMAND sh ${tests}/deb.sh
-    ${DAYPLOT_RELEASE_DIR}/dayplot_${v}_${arch}.deb ${PROJECT_SOURCE_DIR} ${scratch}/${arch}.${cpu}
-    ${emulator})
+  add_test(NAME release.${arch}.${cpu} COMMAND bash ${tests}/deb.sh
+    ${out}/dayplot_${v}_${arch}.deb ${PROJECT_SOURCE_DIR} ${scratch}/${arch}.${cpu} ${emulator})
 endforeach()
+# Each archive for any Linux unpacked, and every case run with the programs in its folder.
+set(runs "x86_64" "i686" "aarch64 qemu-aarch64-static -cpu cortex-a53"
+  "arm qemu-arm-static -cpu arm1176")
+foreach(run ${runs})
+  string(REPLACE " " ";" run ${run})
+  list(POP_FRONT run cpu)
+  if(run)
+    list(POP_FRONT run qemu)
+    set(run ${release_${qemu}} ${run})
+  endif()
+  add_test(NAME release.linux-${cpu} COMMAND bash ${tests}/archive.sh
+    ${out}/dayplot-${v}-linux-${cpu}.tar.gz ${PROJECT_SOURCE_DIR} ${scratch}/linux-${cpu} ${run})
+endforeach()
+# The sources built as on another system, with CMake and a compiler alone.
+add_test(NAME release.source COMMAND bash ${tests}/source.sh ${out}/dayplot-${v}.tar.gz
+  ${PROJECT_SOURCE_DIR} ${scratch}/source)
+# A cross build with a C library of its own gets no Debian package: its Depends are unknown.
+add_test(NAME release.refuses-dynamic-cross COMMAND sh ${tests}/refused.sh
+  "a package of a cross build holds static programs" sh -c "cmake -S '${PROJECT_SOURCE_DIR}' \
+-B '${scratch}/dynamic' -DCMAKE_SYSTEM_NAME=Linux -DCMAKE_SYSTEM_PROCESSOR=aarch64 \
+-DCMAKE_CXX_COMPILER=${release_aarch64-linux-gnu-g++} -DDAYPLOT_TESTS=OFF >/dev/null && \
+cd '${scratch}/dynamic' && cpack -G DEB")
 
 # The zip unpacked and its program run through wine, one wine server kept up meanwhile.
 set(wine_dir /usr/lib/wine)
 set(wine_env "WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=;WINEPREFIX=${PROJECT_BINARY_DIR}/wine")
-add_test(NAME release.win64.wine COMMAND sh ${tests}/zip.sh ${DAYPLOT_RELEASE_DIR}/dayplot-${v}-win64.zip
+add_test(NAME release.win64.wine COMMAND bash ${tests}/zip.sh ${out}/dayplot-${v}-win64.zip
   ${PROJECT_SOURCE_DIR} ${scratch}/win64 ${wine_dir}/wine64)
 add_test(NAME release.wine.start COMMAND sh ${tests}/wine.sh start ${wine_dir})
 add_test(NAME release.wine.stop COMMAND sh ${tests}/wine.sh stop ${wine_dir})
@@ -83,3 +143,10 @@ if(DAYPLOT_REBUILD_TEST)
   add_test(NAME release.rebuild COMMAND sh ${tests}/reproducible.sh ${PROJECT_SOURCE_DIR}
     ${scratch}/rebuild)
 endif()
+
+# Published only when every other test has passed: ctest does not run a test whose fixture's
+# set-up failed, and says so ("Failed test dependencies").
+get_property(checks DIRECTORY PROPERTY TESTS)
+set_property(TEST ${checks} APPEND PROPERTY FIXTURES_SETUP release_tested)
+add_test(NAME release.publish COMMAND ${publish} -DPUBLISH=ON ${publish_script})
+set_tests_properties(release.publish PROPERTIES FIXTURES_REQUIRED release_tested)

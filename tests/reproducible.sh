@@ -2,8 +2,10 @@
 # reproducible.sh SOURCE SCRATCH: makes the release twice, from two copies of the tree that
 # differ in path and depth, file times, umask, time zone, user (nobody, when run as root),
 # start time and where the build folder is (inside the tree, then outside it), with
-# SOURCE_DATE_EPOCH unset; compares what they left byte for byte, and checks that every
-# time inside the packages is that of the changelog's latest entry.
+# SOURCE_DATE_EPOCH unset; compares what they made byte for byte, and checks that every
+# time inside the packages and archives is that of the changelog's latest entry. The second
+# release folder holds an earlier version's files, which the build takes away, and a file
+# of the user's, which it leaves alone.
 set -eu
 src=$1 scratch=$2
 rm -rf "$scratch" && mkdir -p "$scratch"
@@ -15,6 +17,10 @@ for tree in "$a" "$b"; do
     (cd "$src" && tar -cf - --exclude='./build*' --exclude=./.git .) | tar -xf - -C "$tree"
 done
 find "$b" -exec touch -h -d '2001-02-03 04:05:06' {} +
+mkdir "$other/release"
+for f in notes.txt dayplot-0.0.9-win64.zip dayplot-0.0.9-win64.zip.sha256 dayplot_0.0.9_amd64.deb; do
+    echo "$f" >"$other/release/$f"
+done
 
 failed() { tail -n 20 "$1.log"; echo "the release in $1 failed"; exit 1; }
 (cd "$a" && umask 0022 && env -u SOURCE_DATE_EPOCH TZ=UTC sh -c \
@@ -29,12 +35,14 @@ fi
     cmake --build $other/stage") >"$b.log" 2>&1 || failed "$b"
 
 status=0
-cd "$a/build-release"
-[ "$(ls)" = "$(ls "$other/release")" ] || { echo "the releases hold other files"; status=1; }
+[ "$(ls "$other/release")" = notes.txt ] ||
+    { echo "the release folder should hold only the user's notes.txt: $(ls "$other/release")"; status=1; }
+cd "$a/build-stage/out"
+[ "$(ls)" = "$(ls "$other/stage/out")" ] || { echo "the releases hold other files"; status=1; }
 for f in *; do
-    if ! cmp -s "$f" "$other/release/$f"; then
+    if ! cmp -s "$f" "$other/stage/out/$f"; then
         echo "$f differs between the two releases"
-        command -v diffoscope >/dev/null && diffoscope "$f" "$other/release/$f" | head -n 40
+        command -v diffoscope >/dev/null && diffoscope "$f" "$other/stage/out/$f" | head -n 40
         status=1
     fi
 done
@@ -51,6 +59,11 @@ for deb in *.deb; do
         dpkg-deb $part "$deb" | TZ=UTC tar -tv --full-time | sed "s/.* \([-0-9]* [:0-9]*\) .*/\1/"
     done >>"$scratch/times"
     grep -vx -e "$epoch" -e "$stamp" "$scratch/times" && { echo "$deb: times not $when"; status=1; }
+done
+for tgz in *.tar.gz; do
+    TZ=UTC tar -tvz --full-time -f "$tgz" | sed "s/.* \([-0-9]* [:0-9]*\) .*/\1/" | grep -vx "$stamp" &&
+        { echo "$tgz: times not $when"; status=1; }
+    [ "$(od -An -tx1 -j4 -N4 "$tgz")" = " 00 00 00 00" ] || { echo "$tgz: a time in its gzip header"; status=1; }
 done
 TZ=UTC zipinfo -T *.zip | sed -n 's/^[-d].* \([.0-9]*\) .*/\1/p' | grep -vx "$zipstamp" &&
     { echo "the zip: times not $when"; status=1; }

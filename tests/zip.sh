@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/bin/bash
 # zip.sh ZIP|BUILD SOURCE SCRATCH EMULATOR: checks the Windows zip (made with cpack first when
 # given a build folder): what it holds (text files with CR LF line ends, a README written for
 # Windows), the executable's version, and its run on the example data against the golden bytes.
@@ -17,12 +17,18 @@ for f in README.txt LICENSE.txt examples/night.txt; do
 done
 grep -q "chcp 932" "$top/README.txt" || fail "README.txt is not the one for Windows"
 ! grep -Eq "apt-get|cmake|build/" "$top/README.txt" || fail "README.txt speaks of Linux"
-tr -d '\r' <"$top/examples/night.txt" | cmp - "$golden/files/night.txt"
+tr -d '\r' <"$top/examples/night.txt" | cmp - "$golden/files/night.txt" ||
+    fail "examples/night.txt is not the example with CR LF line ends"
 
-# the version Explorer shows, read back: the fixed numbers and the strings
-fixed=$(perl -0777 -ne '/\xbd\x04\xef\xfe.{4}(.{8})/s and
-    printf "%d.%d.%d.%d", (unpack "v4", $1)[1, 0, 3, 2]' "$top/dayplotw.exe")
-[ "$fixed" = "$version.0" ] || fail "dayplotw.exe's file version is '$fixed', not $version.0"
+# the version Explorer shows, read back: the fixed numbers (file, then product) and the strings
+fixed=$(perl -0777 -ne '/\xbd\x04\xef\xfe.{4}(.{16})/s and
+    printf "%d.%d.%d.%d %d.%d.%d.%d", (unpack "v8", $1)[1, 0, 3, 2, 5, 4, 7, 6]' "$top/dayplotw.exe")
+[ "$fixed" = "$version.0 $version.0" ] ||
+    fail "dayplotw.exe's file and product versions are '$fixed', not $version.0"
+# its manifest: started as the user who starts it, no administrator's rights asked for
+level=$(grep -ao 'requestedExecutionLevel level="[A-Za-z]*"' "$top/dayplotw.exe") || true
+[ "$level" = 'requestedExecutionLevel level="asInvoker"' ] ||
+    fail "dayplotw.exe's manifest asks for '$level', not asInvoker"
 strings -el "$top/dayplotw.exe" >"$scratch/strings"
 for key in FileVersion ProductVersion; do
     value=$(sed -n "/^$key\$/{n;p;q}" "$scratch/strings")
@@ -31,7 +37,7 @@ done
 
 cp "$top/examples/night.txt" "$scratch/run/"
 cd "$scratch/run"
-"$emulator" "$top/dayplotw.exe" <"$golden/answers" >console
+"$emulator" "$top/dayplotw.exe" <"$golden/answers" >console || fail "dayplotw.exe ended with $?"
 # dayplotw: the same bytes with each line break as CR LF
-perl -pe 's/\n/\r\n/' "$golden/out.x" | cmp - console
-perl -pe 's/\n/\r\n/' "$golden/lc.x" | cmp - lc.txt
+perl -pe 's/\n/\r\n/' "$golden/out.x" | cmp - console || fail "the console is not the example's"
+perl -pe 's/\n/\r\n/' "$golden/lc.x" | cmp - lc.txt || fail "lc.txt is not the example's"

@@ -1,0 +1,17 @@
+# The time of every package and archive: SOURCE_DATE_EPOCH where set, else the changelog's
+# latest entry (there even without git), never the clock, so that a rebuild gives the same
+# bytes. Sets dayplot_epoch.
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(dayplot_epoch $ENV{SOURCE_DATE_EPOCH})
+else()
+  file(STRINGS ${PROJECT_SOURCE_DIR}/doc/changelog trailer REGEX "^ -- .*>  " LIMIT_COUNT 1)
+  string(REGEX REPLACE "^ -- .*>  " "" trailer "${trailer}")
+  # date takes an empty date for today's midnight: the packages would follow the calendar
+  if(NOT trailer MATCHES "^[A-Z][a-z][a-z], [0-9]")
+    message(FATAL_ERROR "doc/changelog: no latest entry's trailer line (\" -- name <address>  "
+      "day, date time zone\") to date the packages by")
+  endif()
+  execute_process(COMMAND date -u -d "${trailer}" +%s OUTPUT_VARIABLE dayplot_epoch
+    OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/doc/changelog)

@@ -1,0 +1,44 @@
+#!/bin/bash
+# archive.sh ARCHIVE SOURCE SCRATCH [EMULATOR...]: checks an archive for any Linux as a user
+# gets it: one folder named after itself with both programs (built for the processor its name
+# says, with no program interpreter and no library needed), their manual pages, the README,
+# the licence and the example; then runs every end-to-end case with both programs taken from
+# the unpacked folder, under EMULATOR when given.
+set -eu
+pkg=$1 src=$2 scratch=$3
+shift 3
+. "$(dirname "$0")/package.sh"
+name=$(basename "$pkg" .tar.gz)
+tops=$(tar -tzf "$pkg" | cut -d/ -f1 | sort -u | tr '\n' ' ')
+[ "$tops" = "$name " ] || fail "$name.tar.gz does not unpack into one folder $name: $tops"
+tar -xzf "$pkg" -C "$scratch"
+dir=$scratch/$name
+files=$(cd "$dir" && find . ! -type d | LC_ALL=C sort | tr '\n' ' ')
+[ "$files" = "./LICENSE ./README.md ./dayplotw ./dayplotx ./examples/night.txt \
+./man/man1/dayplotw.1 ./man/man1/dayplotx.1 " ] || fail "$name holds $files"
+for f in LICENSE README.md examples/night.txt; do
+    cmp "$dir/$f" "$src/$f" || fail "$f is not the tree's"
+done
+
+case $name in
+*-x86_64) elf="x86-64" ;;
+*-i686) elf="Intel 80386" ;;
+*-aarch64) elf="ARM aarch64" ;;
+*-arm) elf="ARM, EABI5" ;;
+*) fail "no check for $name" ;;
+esac
+for p in dayplotx dayplotw; do
+    file -b "$dir/$p" | grep -q "$elf" || fail "$p is not for ${name##*-}: $(file -b "$dir/$p")"
+    readelf -lW "$dir/$p" | grep "program interpreter" && fail "$p needs a program interpreter"
+    readelf -dW "$dir/$p" | grep "(NEEDED)" && fail "$p needs a library of the system"
+done
+
+for page in dayplotx dayplotw; do
+    out=$(cd "$dir" && MANWIDTH=80 man --warnings -M man $page 2>&1 >/dev/null) ||
+        fail "man -M man $page: $out"
+    [ -z "$out" ] || fail "man -M man $page: $out"
+done
+grep -q "dayplot $version" "$dir/man/man1/dayplotx.1" || fail "the manual page is not $version"
+grep -q "^\.I examples/night\.txt" "$dir/man/man1/dayplotx.1" ||
+    fail "the manual page does not name the example beside it"
+run_cases "$dir" "$@"
