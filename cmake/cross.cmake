@@ -1,5 +1,6 @@
 # The programs and their tests built for other processors with Debian's cross compilers,
-# each configured as any cross build is, and run under qemu-user: one ctest run per target.
+# each configured as any cross build is, and run under qemu-user: one ctest run per target;
+# and the programs built with clang and libc++.
 include(ExternalProject)
 
 # processor, compiler triple, qemu-user name
@@ -30,4 +31,31 @@ foreach(target ${cross_targets})
     INSTALL_COMMAND "")
   add_test(NAME cross.${cpu} COMMAND ${CMAKE_CTEST_COMMAND} --test-dir ${PROJECT_BINARY_DIR}/${cpu}
     --output-on-failure)
+endforeach()
+
+# Both programs built with clang and its own C++ library, libc++ (that of macOS and FreeBSD),
+# and every end-to-end case run with them: the same bytes as with g++ and libstdc++.
+find_program(cross_clang clang++)
+file(WRITE ${PROJECT_BINARY_DIR}/libcxx-check.cpp "#include <cstdio>\n")
+if(cross_clang)
+  execute_process(COMMAND ${cross_clang} -stdlib=libc++ -fsyntax-only
+    ${PROJECT_BINARY_DIR}/libcxx-check.cpp RESULT_VARIABLE libcxx_missing OUTPUT_QUIET ERROR_QUIET)
+endif()
+if(NOT cross_clang OR libcxx_missing)
+  message(FATAL_ERROR "clang++ or libc++ is missing: tools/packages.sh names the packages")
+endif()
+ExternalProject_Add(libcxx
+  SOURCE_DIR ${PROJECT_SOURCE_DIR}
+  BINARY_DIR ${PROJECT_BINARY_DIR}/libcxx
+  CMAKE_ARGS -DCMAKE_CXX_COMPILER=${cross_clang} -DCMAKE_CXX_FLAGS=-stdlib=libc++
+    -DDAYPLOT_TESTS=OFF -DDAYPLOT_WERROR=ON
+  BUILD_ALWAYS ON
+  INSTALL_COMMAND "")
+file(GLOB golden_cases LIST_DIRECTORIES true CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/golden/*)
+foreach(dir ${golden_cases})
+  get_filename_component(name ${dir} NAME)
+  foreach(prog dayplotx dayplotw)
+    add_test(NAME libcxx.${prog}.${name} COMMAND sh ${PROJECT_SOURCE_DIR}/tests/golden.sh ${dir}
+      ${PROJECT_BINARY_DIR}/scratch/libcxx.${prog}.${name} ${PROJECT_BINARY_DIR}/libcxx/${prog})
+  endforeach()
 endforeach()

@@ -81,9 +81,8 @@ release_package(win64 ZIP dayplot-${v}-win64.zip)
 # the sources, for a build anywhere else
 add_custom_target(source ALL
   COMMAND ${tarball} ${out}/dayplot-${v}.tar.gz ${PROJECT_SOURCE_DIR} dayplot-${v}
-  COMMAND ${CMAKE_COMMAND} -E echo "the release is made in ${out}; its tests copy it to "
-    "${DAYPLOT_RELEASE_DIR} once every one has passed"
-  DEPENDS clear amd64 x86_64 i686 arm64 armhf win64)
+  COMMAND ${CMAKE_COMMAND} -E echo "the release is made in ${out}, and its tests copy it to ${DAYPLOT_RELEASE_DIR} once every one has passed"
+  DEPENDS clear amd64 x86_64 i686 arm64 armhf win64 VERBATIM)
 
 # Each Debian package checked, and every end-to-end case run with the programs it holds.
 set(tests ${PROJECT_SOURCE_DIR}/tests)

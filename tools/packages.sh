@@ -3,7 +3,8 @@
 # Debian 12 and 13 both have each of them under these names (clang: each its own version).
 build_packages="cmake make g++"
 test_packages="$build_packages libgtest-dev googletest libbenchmark-dev valgrind dpkg-dev file
-    lintian man-db groff-base unzip clang libclang-rt-dev g++-mingw-w64-x86-64 wine64
+    lintian man-db groff-base unzip clang libclang-rt-dev libc++-dev libc++abi-dev
+    g++-mingw-w64-x86-64 wine64
     g++-aarch64-linux-gnu g++-arm-linux-gnueabihf g++-arm-linux-gnueabi g++-i686-linux-gnu
     g++-s390x-linux-gnu qemu-user-static strip-nondeterminism"
 
