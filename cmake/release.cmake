@@ -114,6 +114,9 @@ foreach(run ${runs})
   add_test(NAME release.linux-${cpu} COMMAND bash ${tests}/archive.sh
     ${out}/dayplot-${v}-linux-${cpu}.tar.gz ${PROJECT_SOURCE_DIR} ${scratch}/linux-${cpu} ${run})
 endforeach()
+# The README's lines for a package run as written, as root, in a throw-away copy of the root.
+add_test(NAME release.readme.amd64 COMMAND bash ${tests}/readme.sh ${out}/dayplot_${v}_amd64.deb
+  ${PROJECT_SOURCE_DIR} ${scratch}/readme)
 # The sources built as on another system, with CMake and a compiler alone.
 add_test(NAME release.source COMMAND bash ${tests}/source.sh ${out}/dayplot-${v}.tar.gz
   ${PROJECT_SOURCE_DIR} ${scratch}/source)

@@ -42,3 +42,13 @@ grep -q "dayplot $version" "$dir/man/man1/dayplotx.1" || fail "the manual page i
 grep -q "^\.I examples/night\.txt" "$dir/man/man1/dayplotx.1" ||
     fail "the manual page does not name the example beside it"
 run_cases "$dir" "$@"
+
+# the README's lines for an archive, as written, where it names this one
+lines=$(sh "$src/tests/readme-block.sh" "$src/README.md" "tar -xzf $name.tar.gz")
+if [ -n "$lines" ]; then
+    (cd "$scratch/download" && MANWIDTH=80 sh -exc "$lines" </dev/null) >"$scratch/readme" 2>&1 ||
+        fail "$(tail -n 20 "$scratch/readme")
+the README's lines for $name failed"
+    grep -q "^101 " "$scratch/readme" && grep -q "^DAYPLOTX(1)" "$scratch/readme" ||
+        fail "the README's lines for $name did not chart the example and show the manual page"
+fi
