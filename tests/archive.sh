@@ -33,22 +33,17 @@ for p in dayplotx dayplotw; do
     readelf -dW "$dir/$p" | grep "(NEEDED)" && fail "$p needs a library of the system"
 done
 
-for page in dayplotx dayplotw; do
-    out=$(cd "$dir" && MANWIDTH=80 man --warnings -M man $page 2>&1 >/dev/null) ||
-        fail "man -M man $page: $out"
-    [ -z "$out" ] || fail "man -M man $page: $out"
-done
+pages_render "$dir" -M man PAGE
 grep -q "dayplot $version" "$dir/man/man1/dayplotx.1" || fail "the manual page is not $version"
 grep -q "^\.I examples/night\.txt" "$dir/man/man1/dayplotx.1" ||
     fail "the manual page does not name the example beside it"
 run_cases "$dir" "$@"
 
 # the README's lines for an archive, as written, where it names this one
-lines=$(sh "$src/tests/readme-block.sh" "$src/README.md" "tar -xzf $name.tar.gz")
-if [ -n "$lines" ]; then
-    (cd "$scratch/download" && MANWIDTH=80 sh -exc "$lines" </dev/null) >"$scratch/readme" 2>&1 ||
+if grep -q "^    tar -xzf $name.tar.gz$" "$src/README.md"; then
+    readme_lines "tar -xzf $name.tar.gz"
+    (cd "$scratch/download" && MANWIDTH=80 sh -ex "$scratch/lines" </dev/null) >"$scratch/readme" 2>&1 ||
         fail "$(tail -n 20 "$scratch/readme")
 the README's lines for $name failed"
-    grep -q "^101 " "$scratch/readme" && grep -q "^DAYPLOTX(1)" "$scratch/readme" ||
-        fail "the README's lines for $name did not chart the example and show the manual page"
+    readme_ran "$scratch/readme"
 fi

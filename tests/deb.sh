@@ -36,11 +36,7 @@ else
     [ ! -e "$override" ] || fail "dynamic programs, yet a lintian override calls them static"
 fi
 
-for page in dayplotx dayplotw; do
-    out=$(cd "$root/share/man" && MANWIDTH=80 man --warnings -l "man1/$page.1.gz" 2>&1 >/dev/null) ||
-        fail "man $page: $out"
-    [ -z "$out" ] || fail "man $page: $out"
-done
+pages_render "$root/share/man" -l man1/PAGE.1.gz
 zcat "$root/share/man/man1/dayplotx.1.gz" >"$scratch/page"
 grep -q "dayplot $version" "$scratch/page" || fail "the manual page is not $version"
 grep -q "/usr/share/doc/dayplot/examples/night.txt" "$scratch/page" ||

@@ -1,5 +1,5 @@
-# Sourced by deb.sh, zip.sh and archive.sh (bash) with pkg, src, scratch and generator (DEB,
-# ZIP or none) set: fail, the project's version, a fresh scratch folder, and pkg as the
+# Sourced by the package checks (bash) with pkg, src, scratch and generator (DEB or ZIP, where
+# pkg may be a build folder) set: fail, the project's version, a fresh scratch folder, and pkg as the
 # package to check, made with cpack first when it names a build folder, its checksum file
 # checked as a user checks a download. Every check that stops the script says why.
 fail() { echo "$*"; exit 1; }
@@ -32,4 +32,32 @@ run_cases() {
         done
     done
     [ $failed = 0 ] || fail "$failed end-to-end runs failed"
+}
+
+# pages_render DIR MAN-ARGS...: man, run in DIR with MAN-ARGS and each page's name (dayplotx,
+# dayplotw), renders both without a warning
+pages_render() {
+    local dir=$1 page out
+    shift
+    for page in dayplotx dayplotw; do
+        out=$(cd "$dir" && MANWIDTH=80 man --warnings "${@/PAGE/$page}" 2>&1 >/dev/null) &&
+            [ -z "$out" ] || fail "man ${*/PAGE/$page}: $out"
+    done
+}
+
+# readme_lines TEXT: the README's command block holding a line with TEXT, unindented, into
+# $scratch/lines, so that a test runs the lines as written
+readme_lines() {
+    awk -v text="$1" '/^    /{ b = b substr($0, 5) "\n"; if (index($0, text)) hit = 1; next }
+        hit { exit } { b = "" }
+        END { if (hit) printf "%s", b }' "$src/README.md" >"$scratch/lines"
+    [ -s "$scratch/lines" ] || fail "the README has no block with $1"
+}
+
+# readme_ran LOG: the README's lines, traced into LOG, charted the example (its last date
+# key, 101) and showed the manual page
+readme_ran() {
+    grep -q "^101 " "$1" && grep -q "^DAYPLOTX(1)" "$1" ||
+        fail "$(tail -n 40 "$1")
+the README's lines did not chart the example and show the manual page"
 }

@@ -7,19 +7,15 @@ set -eu
 pkg=$1 src=$2 scratch=$3
 . "$(dirname "$0")/package.sh"
 [ "$(id -u)" = 0 ] || fail "the README's package lines are run as root, as it says"
-sh "$src/tests/readme-block.sh" "$src/README.md" "apt install ./$(basename "$pkg")" >"$scratch/lines"
-[ -s "$scratch/lines" ] || fail "the README has no block with apt install ./$(basename "$pkg")"
+readme_lines "apt install ./$name"
 mkdir -p "$scratch/upper" "$scratch/work" "$scratch/root"
 unshare -m sh -euc '
     s=$1
     mount -t overlay overlay -o "lowerdir=/,upperdir=$s/upper,workdir=$s/work" "$s/root"
     mount --rbind /dev "$s/root/dev"
     mount -t proc proc "$s/root/proc"
-    cd "$s/download"
     chroot "$s/root" env DEBIAN_FRONTEND=noninteractive MANWIDTH=80 \
         sh -exc "cd \"$s/download\" && . \"$s/lines\"" </dev/null >"$s/out" 2>&1' sh "$scratch" ||
     fail "$(tail -n 20 "$scratch/out")
 the README's package lines above failed"
-grep -q "^101 " "$scratch/out" && grep -q "^DAYPLOTX(1)" "$scratch/out" ||
-    fail "$(tail -n 40 "$scratch/out")
-the README's package lines did not chart the example and show the manual page"
+readme_ran "$scratch/out"
