@@ -1,25 +1,44 @@
 # Installation: the programs, their manual pages, the licence and the example data; on
-# Windows one folder with the executable, the README, the licence and the examples.
+# Windows one folder with the executable, the READMEs, the licence and the examples.
 # A release's packages are made of what is installed here, its archives for any Linux of the
-# component "archive" (one folder: programs, README, licence, examples and man/man1/).
+# component "archive" (one folder: programs, READMEs, licence, examples, man/man1/ and
+# man/ja/man1/).
 include(GNUInstallDirs)
 if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   install(TARGETS ${dayplot_programs} RUNTIME DESTINATION .)
-  # the text files as Windows users open them: a README of their own, CR LF line ends
-  configure_file(doc/README-windows.txt text/README.txt @ONLY NEWLINE_STYLE CRLF)
+  # the text files as Windows users open them: READMEs of their own, CR LF line ends, and a
+  # byte order mark before the READMEs' UTF-8, without which Notepad may take their Japanese
+  # for the system's code page
+  function(windows_readme source readme)
+    configure_file(${source} readme/${readme} @ONLY NEWLINE_STYLE CRLF)
+    file(READ ${PROJECT_BINARY_DIR}/readme/${readme} text)
+    string(ASCII 239 187 191 bom)
+    file(WRITE ${PROJECT_BINARY_DIR}/text/${readme} "${bom}${text}")
+  endfunction()
+  windows_readme(doc/README-windows.txt README.txt)
+  windows_readme(doc/ja/README-windows.txt README-ja.txt)
   configure_file(LICENSE text/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
   configure_file(examples/night.txt text/examples/night.txt @ONLY NEWLINE_STYLE CRLF)
   install(DIRECTORY ${PROJECT_BINARY_DIR}/text/ DESTINATION .)
 else()
   install(TARGETS ${dayplot_programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES examples/night.txt DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
-  # the manual page names the examples where the prefix of the install puts them
+  # groff 1.22 breaks lines only at blanks, and Japanese has none: the Japanese page may break
+  # after each 、 and 。, and a line that ends in one joins the next without the blank of a line end
+  configure_file(doc/ja/dayplotx.1.in ja/source.1.in COPYONLY)
+  file(READ ${PROJECT_BINARY_DIR}/ja/source.1.in page)
+  string(REGEX REPLACE "(、|。)" "\\1\\\\:" page "${page}")
+  string(REGEX REPLACE "\\\\:\n" "\\\\:\\\\c\n" page "${page}")
+  file(WRITE ${PROJECT_BINARY_DIR}/ja/dayplotx.1.in "${page}")
+  # the manual pages name the examples where the prefix of the install puts them
   install(CODE "
     set(PROJECT_VERSION ${PROJECT_VERSION})
     set(DAYPLOT_EXAMPLES \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DOCDIR}/examples\")
     configure_file(${PROJECT_SOURCE_DIR}/doc/dayplotx.1.in ${PROJECT_BINARY_DIR}/page/dayplotx.1 @ONLY)
-    execute_process(COMMAND gzip -9nf ${PROJECT_BINARY_DIR}/page/dayplotx.1)")
+    configure_file(${PROJECT_BINARY_DIR}/ja/dayplotx.1.in ${PROJECT_BINARY_DIR}/page/ja/dayplotx.1 @ONLY)
+    execute_process(COMMAND gzip -9nf ${PROJECT_BINARY_DIR}/page/dayplotx.1 ${PROJECT_BINARY_DIR}/page/ja/dayplotx.1)")
   install(FILES ${PROJECT_BINARY_DIR}/page/dayplotx.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${PROJECT_BINARY_DIR}/page/ja/dayplotx.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1)
   # the licence in Debian's machine-readable copyright format
   file(READ LICENSE license)
   string(FIND "${license}" "Permission" start)
@@ -36,17 +55,22 @@ else()
     list(APPEND gzipped ${PROJECT_BINARY_DIR}/${name}.gz)
   endforeach()
   add_custom_target(compressed_docs ALL DEPENDS ${gzipped})
+  # dayplotw's page points to dayplotx's beside it, in either language
   install(FILES ${PROJECT_BINARY_DIR}/dayplotw.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${PROJECT_BINARY_DIR}/dayplotw.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1)
   install(FILES ${PROJECT_BINARY_DIR}/changelog.gz ${PROJECT_BINARY_DIR}/copyright
     DESTINATION ${CMAKE_INSTALL_DOCDIR})
   # the archive's folder, installed only when asked for by name: the manual page names the
   # examples beside it, as the archive unpacks them
   install(TARGETS ${dayplot_programs} RUNTIME DESTINATION . COMPONENT archive EXCLUDE_FROM_ALL)
-  install(FILES README.md LICENSE DESTINATION . COMPONENT archive EXCLUDE_FROM_ALL)
+  install(FILES README.md README.ja.md LICENSE DESTINATION . COMPONENT archive EXCLUDE_FROM_ALL)
   install(FILES examples/night.txt DESTINATION examples COMPONENT archive EXCLUDE_FROM_ALL)
   set(DAYPLOT_EXAMPLES examples)
   configure_file(doc/dayplotx.1.in archive/dayplotx.1 @ONLY)
+  configure_file(${PROJECT_BINARY_DIR}/ja/dayplotx.1.in archive/ja/dayplotx.1 @ONLY)
   install(FILES ${PROJECT_BINARY_DIR}/archive/dayplotx.1 doc/dayplotw.1 DESTINATION man/man1
+    COMPONENT archive EXCLUDE_FROM_ALL)
+  install(FILES ${PROJECT_BINARY_DIR}/archive/ja/dayplotx.1 doc/dayplotw.1 DESTINATION man/ja/man1
     COMPONENT archive EXCLUDE_FROM_ALL)
   if(dayplot_static)
     file(WRITE ${PROJECT_BINARY_DIR}/lintian-overrides "# static on purpose: the programs \

@@ -14,9 +14,10 @@ tops=$(tar -tzf "$pkg" | cut -d/ -f1 | sort -u | tr '\n' ' ')
 tar -xzf "$pkg" -C "$scratch"
 dir=$scratch/$name
 files=$(cd "$dir" && find . ! -type d | LC_ALL=C sort | tr '\n' ' ')
-[ "$files" = "./LICENSE ./README.md ./dayplotw ./dayplotx ./examples/night.txt \
-./man/man1/dayplotw.1 ./man/man1/dayplotx.1 " ] || fail "$name holds $files"
-for f in LICENSE README.md examples/night.txt; do
+[ "$files" = "./LICENSE ./README.ja.md ./README.md ./dayplotw ./dayplotx ./examples/night.txt \
+./man/ja/man1/dayplotw.1 ./man/ja/man1/dayplotx.1 ./man/man1/dayplotw.1 ./man/man1/dayplotx.1 " ] ||
+    fail "$name holds $files"
+for f in LICENSE README.md README.ja.md examples/night.txt; do
     cmp "$dir/$f" "$src/$f" || fail "$f is not the tree's"
 done
 
@@ -34,9 +35,11 @@ for p in dayplotx dayplotw; do
 done
 
 pages_render "$dir" -M man PAGE
-grep -q "dayplot $version" "$dir/man/man1/dayplotx.1" || fail "the manual page is not $version"
-grep -q "^\.I examples/night\.txt" "$dir/man/man1/dayplotx.1" ||
-    fail "the manual page does not name the example beside it"
+pages_render "$dir" -L ja -M man PAGE
+for page in man/man1/dayplotx.1 man/ja/man1/dayplotx.1; do
+    grep -q "dayplot $version" "$dir/$page" || fail "$page is not $version"
+    grep -q "^\.I examples/night\.txt" "$dir/$page" || fail "$page does not name the example beside it"
+done
 run_cases "$dir" "$@"
 
 # the README's lines for an archive, as written, where it names this one

@@ -36,11 +36,13 @@ else
     [ ! -e "$override" ] || fail "dynamic programs, yet a lintian override calls them static"
 fi
 
-pages_render "$root/share/man" -l man1/PAGE.1.gz
-zcat "$root/share/man/man1/dayplotx.1.gz" >"$scratch/page"
-grep -q "dayplot $version" "$scratch/page" || fail "the manual page is not $version"
-grep -q "/usr/share/doc/dayplot/examples/night.txt" "$scratch/page" ||
-    fail "the manual page does not name the examples under /usr"
+for man in man man/ja; do
+    pages_render "$root/share/$man" -l man1/PAGE.1.gz
+    zcat "$root/share/$man/man1/dayplotx.1.gz" >"$scratch/page"
+    grep -q "dayplot $version" "$scratch/page" || fail "the manual page in $man is not $version"
+    grep -q "/usr/share/doc/dayplot/examples/night.txt" "$scratch/page" ||
+        fail "the manual page in $man does not name the examples under /usr"
+done
 cmp "$root/share/doc/dayplot/examples/night.txt" "$src/tests/golden/example-night/files/night.txt"
 # its temporary files go to the scratch folder, not the machine's
 TMPDIR=$scratch lintian --fail-on error,warning "$deb" || fail "lintian: errors or warnings"

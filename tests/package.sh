@@ -35,13 +35,13 @@ run_cases() {
 }
 
 # pages_render DIR MAN-ARGS...: man, run in DIR with MAN-ARGS and each page's name (dayplotx,
-# dayplotw), renders both without a warning
+# dayplotw), renders both on a UTF-8 terminal without a warning
 pages_render() {
     local dir=$1 page out
     shift
     for page in dayplotx dayplotw; do
-        out=$(cd "$dir" && MANWIDTH=80 man --warnings "${@/PAGE/$page}" 2>&1 >/dev/null) &&
-            [ -z "$out" ] || fail "man ${*/PAGE/$page}: $out"
+        out=$(cd "$dir" && LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings=all "${@/PAGE/$page}" 2>&1 >/dev/null) &&
+            [ -z "$out" ] || fail "${dir#"$scratch"/}: man ${*/PAGE/$page}: $out"
     done
 }
 

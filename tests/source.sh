@@ -34,8 +34,9 @@ cmake --install build --prefix "$prefix" >"$scratch/install.log" 2>&1 ||
     fail "the install failed: $(tail -n 20 "$scratch/install.log")"
 installed=$(sed "s|^$prefix/||" build/install_manifest.txt | LC_ALL=C sort | tr '\n' ' ')
 [ "$installed" = "bin/dayplotw bin/dayplotx share/doc/dayplot/changelog.gz \
-share/doc/dayplot/copyright share/doc/dayplot/examples/night.txt share/man/man1/dayplotw.1.gz \
-share/man/man1/dayplotx.1.gz " ] || fail "the install lists $installed"
+share/doc/dayplot/copyright share/doc/dayplot/examples/night.txt share/man/ja/man1/dayplotw.1.gz \
+share/man/ja/man1/dayplotx.1.gz share/man/man1/dayplotw.1.gz share/man/man1/dayplotx.1.gz " ] ||
+    fail "the install lists $installed"
 for f in $installed; do
     [ -s "$prefix/$f" ] || fail "the install lists $f, which is not there"
 done

@@ -9,14 +9,21 @@ zip=$pkg
 golden=$src/tests/golden/example-night
 unzip -q "$zip" -d "$scratch/unpacked"
 top=$(ls -d "$scratch"/unpacked/*/)
-for f in dayplotw.exe README.txt LICENSE.txt examples/night.txt; do
+for f in dayplotw.exe README.txt README-ja.txt LICENSE.txt examples/night.txt; do
     [ -f "$top/$f" ] || fail "the zip has no $f"
 done
-for f in README.txt LICENSE.txt examples/night.txt; do
+for f in README.txt README-ja.txt LICENSE.txt examples/night.txt; do
     perl -ne 'exit 1 unless /\r\n\z/' "$top/$f" || fail "$f has a line not ended in CR LF"
 done
-grep -q "chcp 932" "$top/README.txt" || fail "README.txt is not the one for Windows"
-! grep -Eq "apt-get|cmake|build/" "$top/README.txt" || fail "README.txt speaks of Linux"
+# Notepad of any Windows 10 or 11 reads the READMEs' Japanese as UTF-8 after a byte order mark
+for pair in README.txt:README-ja.txt README-ja.txt:README.txt; do
+    f=${pair%:*} other=${pair#*:}
+    [ "$(head -c 3 "$top/$f" | od -An -tx1)" = " ef bb bf" ] || fail "$f has no UTF-8 byte order mark"
+    iconv -f UTF-8 -t UTF-8 "$top/$f" >/dev/null || fail "$f is not UTF-8"
+    head -n 5 "$top/$f" | grep -q " $other" || fail "$f does not name $other in its first lines"
+    grep -q "chcp 932" "$top/$f" || fail "$f is not the one for Windows"
+done
+! grep -Eq "apt-get|cmake|build/" "$top"/README*.txt || fail "a README.txt speaks of Linux"
 tr -d '\r' <"$top/examples/night.txt" | cmp - "$golden/files/night.txt" ||
     fail "examples/night.txt is not the example with CR LF line ends"
 
