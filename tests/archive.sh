@@ -35,7 +35,7 @@ for p in dayplotx dayplotw; do
 done
 
 pages_render "$dir" -M man PAGE
-pages_render "$dir" -L ja -M man PAGE
+pages_render "$dir" -M man/ja PAGE
 for page in man/man1/dayplotx.1 man/ja/man1/dayplotx.1; do
     grep -q "dayplot $version" "$dir/$page" || fail "$page is not $version"
     grep -q "^\.I examples/night\.txt" "$dir/$page" || fail "$page does not name the example beside it"
