@@ -26,8 +26,9 @@ else()
   install(FILES examples/night.txt DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
   # groff 1.22 breaks lines only at blanks, and Japanese has none: the Japanese page may break
   # after each 、 and 。, and a line that ends in one joins the next without the blank of a line end
-  configure_file(doc/ja/dayplotx.1.in ja/source.1.in COPYONLY)
-  file(READ ${PROJECT_BINARY_DIR}/ja/source.1.in page)
+  file(READ doc/ja/dayplotx.1.in page)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+    ${PROJECT_SOURCE_DIR}/doc/ja/dayplotx.1.in)
   string(REGEX REPLACE "(、|。)" "\\1\\\\:" page "${page}")
   string(REGEX REPLACE "\\\\:\n" "\\\\:\\\\c\n" page "${page}")
   file(WRITE ${PROJECT_BINARY_DIR}/ja/dayplotx.1.in "${page}")
@@ -38,8 +39,6 @@ else()
     configure_file(${PROJECT_SOURCE_DIR}/doc/dayplotx.1.in ${PROJECT_BINARY_DIR}/page/dayplotx.1 @ONLY)
     configure_file(${PROJECT_BINARY_DIR}/ja/dayplotx.1.in ${PROJECT_BINARY_DIR}/page/ja/dayplotx.1 @ONLY)
     execute_process(COMMAND gzip -9nf ${PROJECT_BINARY_DIR}/page/dayplotx.1 ${PROJECT_BINARY_DIR}/page/ja/dayplotx.1)")
-  install(FILES ${PROJECT_BINARY_DIR}/page/dayplotx.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-  install(FILES ${PROJECT_BINARY_DIR}/page/ja/dayplotx.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1)
   # the licence in Debian's machine-readable copyright format
   file(READ LICENSE license)
   string(FIND "${license}" "Permission" start)
@@ -56,9 +55,11 @@ else()
     list(APPEND gzipped ${PROJECT_BINARY_DIR}/${name}.gz)
   endforeach()
   add_custom_target(compressed_docs ALL DEPENDS ${gzipped})
-  # dayplotw's page points to dayplotx's beside it, in either language
-  install(FILES ${PROJECT_BINARY_DIR}/dayplotw.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-  install(FILES ${PROJECT_BINARY_DIR}/dayplotw.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1)
+  # in either language dayplotw's page points to dayplotx's beside it
+  install(FILES ${PROJECT_BINARY_DIR}/page/dayplotx.1.gz ${PROJECT_BINARY_DIR}/dayplotw.1.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${PROJECT_BINARY_DIR}/page/ja/dayplotx.1.gz ${PROJECT_BINARY_DIR}/dayplotw.1.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1)
   install(FILES ${PROJECT_BINARY_DIR}/changelog.gz ${PROJECT_BINARY_DIR}/copyright
     DESTINATION ${CMAKE_INSTALL_DOCDIR})
   # the archive's folder, installed only when asked for by name: the manual page names the

@@ -84,42 +84,35 @@ add_custom_target(source ALL
   COMMAND ${CMAKE_COMMAND} -E echo "the release is made in ${out}, and its tests copy it to ${DAYPLOT_RELEASE_DIR} once every one has passed"
   DEPENDS clear amd64 x86_64 i686 arm64 armhf win64 VERBATIM)
 
-# Each Debian package checked, and every end-to-end case run with the programs it holds.
 set(tests ${PROJECT_SOURCE_DIR}/tests)
 set(scratch ${PROJECT_BINARY_DIR}/scratch)
-set(runs "amd64 native" "arm64 cortex-a53 qemu-aarch64-static" "armhf arm1176 qemu-arm-static"
-  "armhf cortex-a7 qemu-arm-static")
-foreach(run ${runs})
-  string(REPLACE " " ";" run ${run})
-  list(GET run 0 arch)
-  list(GET run 1 cpu)
+# release_check(NAME SCRIPT FILE [QEMU CPU]): the test release.NAME, tests/SCRIPT checking
+# out/FILE, its programs run under qemu-user's QEMU as CPU where given.
+function(release_check name script file)
   set(emulator)
-  if(NOT cpu STREQUAL "native")
-    list(GET run 2 qemu)
+  if(ARGN)
+    list(GET ARGN 0 qemu)
+    list(GET ARGN 1 cpu)
     set(emulator ${release_${qemu}} -cpu ${cpu})
   endif()
-  add_test(NAME release.${arch}.${cpu} COMMAND bash ${tests}/deb.sh
-    ${out}/dayplot_${v}_${arch}.deb ${PROJECT_SOURCE_DIR} ${scratch}/${arch}.${cpu} ${emulator})
-endforeach()
+  add_test(NAME release.${name} COMMAND bash ${tests}/${script} ${out}/${file}
+    ${PROJECT_SOURCE_DIR} ${scratch}/${name} ${emulator})
+endfunction()
+# Each Debian package checked, and every end-to-end case run with the programs it holds.
+release_check(amd64.native deb.sh dayplot_${v}_amd64.deb)
+release_check(arm64.cortex-a53 deb.sh dayplot_${v}_arm64.deb qemu-aarch64-static cortex-a53)
+release_check(armhf.arm1176 deb.sh dayplot_${v}_armhf.deb qemu-arm-static arm1176)
+release_check(armhf.cortex-a7 deb.sh dayplot_${v}_armhf.deb qemu-arm-static cortex-a7)
 # Each archive for any Linux unpacked, and every case run with the programs in its folder.
-set(runs "x86_64" "i686" "aarch64 qemu-aarch64-static -cpu cortex-a53"
-  "arm qemu-arm-static -cpu arm1176")
-foreach(run ${runs})
-  string(REPLACE " " ";" run ${run})
-  list(POP_FRONT run cpu)
-  if(run)
-    list(POP_FRONT run qemu)
-    set(run ${release_${qemu}} ${run})
-  endif()
-  add_test(NAME release.linux-${cpu} COMMAND bash ${tests}/archive.sh
-    ${out}/dayplot-${v}-linux-${cpu}.tar.gz ${PROJECT_SOURCE_DIR} ${scratch}/linux-${cpu} ${run})
-endforeach()
+release_check(linux-x86_64 archive.sh dayplot-${v}-linux-x86_64.tar.gz)
+release_check(linux-i686 archive.sh dayplot-${v}-linux-i686.tar.gz)
+release_check(linux-aarch64 archive.sh dayplot-${v}-linux-aarch64.tar.gz
+  qemu-aarch64-static cortex-a53)
+release_check(linux-arm archive.sh dayplot-${v}-linux-arm.tar.gz qemu-arm-static arm1176)
 # The README's lines for a package run as written, as root, in a throw-away copy of the root.
-add_test(NAME release.readme.amd64 COMMAND bash ${tests}/readme.sh ${out}/dayplot_${v}_amd64.deb
-  ${PROJECT_SOURCE_DIR} ${scratch}/readme)
+release_check(readme.amd64 readme.sh dayplot_${v}_amd64.deb)
 # The sources built as on another system, with CMake and a compiler alone.
-add_test(NAME release.source COMMAND bash ${tests}/source.sh ${out}/dayplot-${v}.tar.gz
-  ${PROJECT_SOURCE_DIR} ${scratch}/source)
+release_check(source source.sh dayplot-${v}.tar.gz)
 # A cross build with a C library of its own gets no Debian package: its Depends are unknown.
 add_test(NAME release.refuses-dynamic-cross COMMAND sh ${tests}/refused.sh
   "a package of a cross build holds static programs" sh -c "cmake -S '${PROJECT_SOURCE_DIR}' \

@@ -12,12 +12,8 @@ top=dayplot-$version
 tar -tzf "$pkg" >"$scratch/entries"
 grep -v "^$top/" "$scratch/entries" && fail "entries outside $top/"
 sed "s|^$top/||" "$scratch/entries" | LC_ALL=C sort >"$scratch/have"
-cd "$src"
-if [ "$(git rev-parse --show-toplevel 2>/dev/null)" = "$(pwd -P)" ]; then
-    git ls-files
-else
-    find . \( -path ./.git -o -path './build*' \) -prune -o ! -type d -print | sed 's|^\./||'
-fi | LC_ALL=C sort | diff - "$scratch/have" || fail "the sources are not the tree's files (< tree, > archive)"
+sh "$src/cmake/sources.sh" "$src" | diff - "$scratch/have" ||
+    fail "the sources are not the tree's files (< tree, > archive)"
 grep -E '(^|/)(build[^/]*|CMakeFiles)/|CMakeCache.txt' "$scratch/have" && fail "build output in the sources"
 
 mkdir "$scratch/fresh"
