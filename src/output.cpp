@@ -1,8 +1,10 @@
 // Byte output: the buffer, the line-break rule, and the checks that every byte arrived.
 #include "output.h"
 
+// A null f makes a sink that takes every byte and keeps none.
 void out_open(outstream &out, FILE *f, bool crlf) {
-    setvbuf(f, nullptr, _IONBF, 0); // the buffer here is the only one: no second copy
+    if (f)
+        setvbuf(f, nullptr, _IONBF, 0); // the buffer here is the only one: no second copy
     out.f = f;
     out.crlf = crlf;
     out.bad = false;
@@ -11,7 +13,7 @@ void out_open(outstream &out, FILE *f, bool crlf) {
 
 // Hands the buffered bytes to the stream.
 void out_drain(outstream &out) {
-    if (out.len > 0 && fwrite(out.buf.data(), 1, out.len, out.f) != out.len)
+    if (out.len > 0 && out.f && fwrite(out.buf.data(), 1, out.len, out.f) != out.len)
         out.bad = true;
     out.len = 0;
 }

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdio>
 
-// A byte sink. With crlf set every line break goes out as CR LF.
+// A byte sink. With crlf set every line break goes out as CR LF; with no file it keeps nothing.
 struct outstream {
     FILE *f;
     bool crlf;

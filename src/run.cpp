@@ -37,12 +37,13 @@ static int run_steps(instream &answers, outstream &console, text_rules tr, run_s
         return fail(console, "Input ended before all answers were read.\n");
     if (read_data(console, tr, rs, table) != 0)
         return 1;
+    // the console needs no file: where lc.txt cannot be made the charts are still shown
     FILE *f = fopen("lc.txt", "w");
-    if (!f)
-        return fail(console, "Cannot open output file. 0\n");
     outstream chart;
     out_open(chart, f, tr.crlf_output);
     plot_days(table, rs, grid, console, chart);
+    if (!f)
+        return fail(console, "Cannot open output file. 0\n");
     if (!out_close(chart))
         return fail(console, "file close error. -1\n");
     return 0;
