@@ -4,6 +4,14 @@
 # component "archive" (one folder: programs, READMEs, licence, examples, man/man1/ and
 # man/ja/man1/).
 include(GNUInstallDirs)
+# groff 1.22 breaks lines only at blanks, and Japanese has none: the Japanese page may break
+# after each 、 and 。, and a line that ends in one joins the next without the blank of a line end
+file(READ doc/ja/dayplotx.1.in page)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+  ${PROJECT_SOURCE_DIR}/doc/ja/dayplotx.1.in)
+string(REGEX REPLACE "(、|。)" "\\1\\\\:" page "${page}")
+string(REGEX REPLACE "\\\\:\n" "\\\\:\\\\c\n" page "${page}")
+file(WRITE ${PROJECT_BINARY_DIR}/ja/dayplotx.1.in "${page}")
 if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   install(TARGETS ${dayplot_programs} RUNTIME DESTINATION .)
   # the text files as Windows users open them: READMEs of their own, CR LF line ends, and a
@@ -18,20 +26,41 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   endfunction()
   windows_readme(doc/README-windows.txt README.txt)
   windows_readme(doc/ja/README-windows.txt README-ja.txt)
+  # the reference beside them: each manual page made into text as Notepad shows it, the same
+  # bytes on every build. Left-adjusted and unhyphenated, so that a message or a command stands
+  # whole, with single blanks, as Notepad's Find looks for it; \- as the ASCII hyphen-minus
+  # whatever the system's man.local says; no overstriking, the examples as the zip holds them.
+  find_program(GROFF groff)
+  if(NOT GROFF)
+    message(FATAL_ERROR "dayplot: a Windows build makes the zip's manual.txt and manual-ja.txt "
+      "from the manual pages with groff (its man macros and preconv), and groff was not found: "
+      "install groff, or name it with -DGROFF=PATH")
+  endif()
+  set(DAYPLOT_EXAMPLES examples)
+  function(windows_manual page text)
+    file(READ ${page} source)
+    string(CONFIGURE "${source}" source @ONLY)
+    file(WRITE ${PROJECT_BINARY_DIR}/manual/${text}.man ".ad l\n.char \\- \\N'45'\n${source}")
+    execute_process(COMMAND ${GROFF} -K utf8 -T utf8 -mandoc -P-c -P-b -P-u -rHY=0 -dAD=l -ww
+        ${PROJECT_BINARY_DIR}/manual/${text}.man
+      OUTPUT_VARIABLE rendered ERROR_VARIABLE warnings RESULT_VARIABLE status)
+    if(NOT status EQUAL 0 OR NOT warnings STREQUAL "")
+      message(FATAL_ERROR "dayplot: groff, making ${text} of ${page}, ended with ${status}:\n${warnings}")
+    endif()
+    string(ASCII 239 187 191 bom)
+    string(REPLACE "\n" "\r\n" rendered "${rendered}")
+    file(WRITE ${PROJECT_BINARY_DIR}/text/${text} "${bom}${rendered}")
+  endfunction()
+  windows_manual(${PROJECT_SOURCE_DIR}/doc/dayplotx.1.in manual.txt)
+  windows_manual(${PROJECT_BINARY_DIR}/ja/dayplotx.1.in manual-ja.txt)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+    ${PROJECT_SOURCE_DIR}/doc/dayplotx.1.in)
   configure_file(LICENSE text/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
   configure_file(examples/night.txt text/examples/night.txt @ONLY NEWLINE_STYLE CRLF)
   install(DIRECTORY ${PROJECT_BINARY_DIR}/text/ DESTINATION .)
 else()
   install(TARGETS ${dayplot_programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES examples/night.txt DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
-  # groff 1.22 breaks lines only at blanks, and Japanese has none: the Japanese page may break
-  # after each 、 and 。, and a line that ends in one joins the next without the blank of a line end
-  file(READ doc/ja/dayplotx.1.in page)
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-    ${PROJECT_SOURCE_DIR}/doc/ja/dayplotx.1.in)
-  string(REGEX REPLACE "(、|。)" "\\1\\\\:" page "${page}")
-  string(REGEX REPLACE "\\\\:\n" "\\\\:\\\\c\n" page "${page}")
-  file(WRITE ${PROJECT_BINARY_DIR}/ja/dayplotx.1.in "${page}")
   # the manual pages name the examples where the prefix of the install puts them
   install(CODE "
     set(PROJECT_VERSION ${PROJECT_VERSION})
