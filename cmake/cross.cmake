@@ -30,7 +30,7 @@ foreach(target ${cross_targets})
     BUILD_ALWAYS ON
     INSTALL_COMMAND "")
   add_test(NAME cross.${cpu} COMMAND ${CMAKE_CTEST_COMMAND} --test-dir ${PROJECT_BINARY_DIR}/${cpu}
-    --output-on-failure)
+    --output-on-failure --no-tests=error)
 endforeach()
 
 # Both programs built with clang and its own C++ library, libc++ (that of macOS and FreeBSD),
@@ -47,10 +47,21 @@ endif()
 ExternalProject_Add(libcxx
   SOURCE_DIR ${PROJECT_SOURCE_DIR}
   BINARY_DIR ${PROJECT_BINARY_DIR}/libcxx
+  CMAKE_GENERATOR "Unix Makefiles"
   CMAKE_ARGS -DCMAKE_CXX_COMPILER=${cross_clang} -DCMAKE_CXX_FLAGS=-stdlib=libc++
     -DDAYPLOT_TESTS=OFF -DDAYPLOT_WERROR=ON
   BUILD_ALWAYS ON
   INSTALL_COMMAND "")
+# The programs hold no symbol of the C++ library: what shows that libc++ was used is the
+# headers each object was compiled from, as the compiler's dependency files list them.
+add_test(NAME libcxx.headers COMMAND sh -c [[
+n=0
+for d in $(find "$1" -name "*.o.d"); do
+    n=$((n + 1))
+    grep -q "/c++/v1/" "$d" || { echo "$d lists no libc++ header: the build took another C++ library"; exit 1; }
+done
+[ $n -gt 0 ] || { echo "no dependency file in $1: nothing shows which C++ library the build used"; exit 1; }
+echo "$n objects, each compiled with libc++'s headers"]] sh ${PROJECT_BINARY_DIR}/libcxx/CMakeFiles)
 file(GLOB golden_cases LIST_DIRECTORIES true CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/golden/*)
 foreach(dir ${golden_cases})
   get_filename_component(name ${dir} NAME)

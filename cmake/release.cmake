@@ -9,7 +9,7 @@ if(NOT CMAKE_HOST_SYSTEM_PROCESSOR STREQUAL "x86_64")
 endif()
 set(needed aarch64-linux-gnu-g++ arm-linux-gnueabi-g++ i686-linux-gnu-g++
   x86_64-w64-mingw32-g++-posix qemu-aarch64-static qemu-arm-static dpkg-deb file lintian
-  strip-nondeterminism unzip tar gzip readelf)
+  strip-nondeterminism unzip tar gzip readelf debootstrap)
 foreach(tool ${needed})
   find_program(release_${tool} ${tool})
   if(NOT release_${tool})
@@ -19,7 +19,8 @@ endforeach()
 
 set(v ${PROJECT_VERSION})
 set(out ${PROJECT_BINARY_DIR}/out)
-set(publish ${CMAKE_COMMAND} -DRELEASE=${DAYPLOT_RELEASE_DIR} -DOUT=${out})
+set(passed ${PROJECT_BINARY_DIR}/passed)
+set(publish ${CMAKE_COMMAND} -DRELEASE=${DAYPLOT_RELEASE_DIR} -DOUT=${out} -DPASSED=${passed})
 set(publish_script -P ${PROJECT_SOURCE_DIR}/cmake/publish.cmake)
 # every build of the release starts by taking the earlier one away
 add_custom_target(clear COMMAND ${publish} ${publish_script})
@@ -86,6 +87,10 @@ add_custom_target(source ALL
 
 set(tests ${PROJECT_SOURCE_DIR}/tests)
 set(scratch ${PROJECT_BINARY_DIR}/scratch)
+# release_test(NAME COMMAND...): the test release.NAME, which leaves passed/NAME when it passes
+function(release_test name)
+  add_test(NAME release.${name} COMMAND sh ${tests}/passed.sh ${passed}/release.${name} ${ARGN})
+endfunction()
 # release_check(NAME SCRIPT FILE [QEMU CPU]): the test release.NAME, tests/SCRIPT checking
 # out/FILE, its programs run under qemu-user's QEMU as CPU where given.
 function(release_check name script file)
@@ -95,7 +100,7 @@ function(release_check name script file)
     list(GET ARGN 1 cpu)
     set(emulator ${release_${qemu}} -cpu ${cpu})
   endif()
-  add_test(NAME release.${name} COMMAND bash ${tests}/${script} ${out}/${file}
+  release_test(${name} bash ${tests}/${script} ${out}/${file}
     ${PROJECT_SOURCE_DIR} ${scratch}/${name} ${emulator})
 endfunction()
 # Each Debian package checked, and every end-to-end case run with the programs it holds.
@@ -114,7 +119,7 @@ release_check(readme.amd64 readme.sh dayplot_${v}_amd64.deb)
 # The sources built as on another system, with CMake and a compiler alone.
 release_check(source source.sh dayplot-${v}.tar.gz)
 # A cross build with a C library of its own gets no Debian package: its Depends are unknown.
-add_test(NAME release.refuses-dynamic-cross COMMAND sh ${tests}/refused.sh
+release_test(refuses-dynamic-cross sh ${tests}/refused.sh
   "a package of a cross build holds static programs" sh -c "cmake -S '${PROJECT_SOURCE_DIR}' \
 -B '${scratch}/dynamic' -DCMAKE_SYSTEM_NAME=Linux -DCMAKE_SYSTEM_PROCESSOR=aarch64 \
 -DCMAKE_CXX_COMPILER=${release_aarch64-linux-gnu-g++} -DDAYPLOT_TESTS=OFF >/dev/null && \
@@ -123,10 +128,10 @@ cd '${scratch}/dynamic' && cpack -G DEB")
 # The zip unpacked and its program run through wine, one wine server kept up meanwhile.
 set(wine_dir /usr/lib/wine)
 set(wine_env "WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=;WINEPREFIX=${PROJECT_BINARY_DIR}/wine")
-add_test(NAME release.win64.wine COMMAND bash ${tests}/zip.sh ${out}/dayplot-${v}-win64.zip
+release_test(win64.wine bash ${tests}/zip.sh ${out}/dayplot-${v}-win64.zip
   ${PROJECT_SOURCE_DIR} ${scratch}/win64 ${wine_dir}/wine64)
-add_test(NAME release.wine.start COMMAND sh ${tests}/wine.sh start ${wine_dir})
-add_test(NAME release.wine.stop COMMAND sh ${tests}/wine.sh stop ${wine_dir})
+release_test(wine.start sh ${tests}/wine.sh start ${wine_dir})
+release_test(wine.stop sh ${tests}/wine.sh stop ${wine_dir})
 set_tests_properties(release.wine.start PROPERTIES FIXTURES_SETUP wine)
 set_tests_properties(release.wine.stop PROPERTIES FIXTURES_CLEANUP wine)
 set_tests_properties(release.win64.wine PROPERTIES FIXTURES_REQUIRED wine)
@@ -135,13 +140,16 @@ set_tests_properties(release.win64.wine release.wine.start release.wine.stop PRO
 
 # The whole release made twice more, from two unlike copies of the tree: the same bytes.
 if(DAYPLOT_REBUILD_TEST)
-  add_test(NAME release.rebuild COMMAND sh ${tests}/reproducible.sh ${PROJECT_SOURCE_DIR}
+  release_test(rebuild sh ${tests}/reproducible.sh ${PROJECT_SOURCE_DIR}
     ${scratch}/rebuild)
 endif()
 
 # Published only when every other test has passed: ctest does not run a test whose fixture's
-# set-up failed, and says so ("Failed test dependencies").
+# set-up failed, and says so ("Failed test dependencies"); and publish.cmake itself finds
+# each test's mark of having passed, and the files of the README's release table.
 get_property(checks DIRECTORY PROPERTY TESTS)
 set_property(TEST ${checks} APPEND PROPERTY FIXTURES_SETUP release_tested)
-add_test(NAME release.publish COMMAND ${publish} -DPUBLISH=ON ${publish_script})
+string(REPLACE ";" "," check_list "${checks}")
+add_test(NAME release.publish COMMAND ${publish} -DPUBLISH=ON -DSOURCE=${PROJECT_SOURCE_DIR}
+  -DCHECKS=${check_list} ${publish_script})
 set_tests_properties(release.publish PROPERTIES FIXTURES_REQUIRED release_tested)

@@ -18,24 +18,23 @@ root=$scratch/root/usr
 
 arch=$(dpkg-deb -f "$deb" Architecture)
 case $arch in
-amd64) elf="x86-64" ;;
-arm64) elf="ARM aarch64" ;;
-armhf) elf="ARM, EABI5" ;;
+amd64) cpu=x86-64 ;;
+arm64) cpu=aarch64 ;;
+armhf) cpu=arm-eabi5 ;;
 *) fail "no check for $arch packages" ;;
 esac
 [ "$(basename "$deb")" = "dayplot_${version}_$arch.deb" ] || fail "$deb is labelled $arch"
-for p in dayplotx dayplotw; do
-    file -b "$root/bin/$p" | grep -q "$elf" || fail "$p is not for $arch: $(file -b "$root/bin/$p")"
-done
+programs_for $cpu "$root/bin"
 depends=$(dpkg-deb -f "$deb" Depends)
 override=$root/share/lintian/overrides/dayplot
-if file -b "$root/bin/dayplotx" | grep -q "statically linked"; then
+if ! readelf -lW "$root/bin/dayplotx" | grep -qw INTERP; then
     [ -z "$depends" ] || fail "static programs, yet Depends: $depends"
 else
     [ -n "$depends" ] || fail "dynamic programs, yet no Depends"
     [ ! -e "$override" ] || fail "dynamic programs, yet a lintian override calls them static"
 fi
 
+pages_japanese "$root/share/man"
 for man in man man/ja; do
     pages_render "$root/share/$man" -l man1/PAGE.1.gz
     zcat "$root/share/$man/man1/dayplotx.1.gz" >"$scratch/page"

@@ -1,7 +1,7 @@
 #!/bin/sh
 # reproducible.sh SOURCE SCRATCH: makes the release twice, from two copies of the tree that
-# differ in path and depth, file times, umask, time zone, user (nobody, when run as root),
-# start time and where the build folder is (inside the tree, then outside it), with
+# differ in file system, path and depth, file times, umask, time zone, user (nobody, when
+# run as root), start time and where the build folder is (inside the tree, then outside it), with
 # SOURCE_DATE_EPOCH unset; compares what they made byte for byte, and checks that every
 # time inside the packages and archives is that of the changelog's latest entry. The second
 # release folder holds an earlier version's files, which the build takes away, and a file
@@ -9,8 +9,15 @@
 set -eu
 src=$1 scratch=$2
 rm -rf "$scratch" && mkdir -p "$scratch"
-other=$(mktemp -d "${TMPDIR:-/tmp}/dayplot-rebuild.XXXXXX")
+# the second copy on another kind of file system, whose folders list their files in another
+# order: a tmpfs, or a disk where the scratch folder is on a tmpfs
+fs() { stat -f -c %T "$1"; }
+there=/dev/shm
+[ "$(fs "$scratch")" = tmpfs ] && there=/var/tmp
+other=$(mktemp -d "$there/dayplot-rebuild.XXXXXX")
 trap 'rm -rf "$other"' EXIT
+[ "$(fs "$other")" != "$(fs "$scratch")" ] ||
+    { echo "the two copies are on one kind of file system, $(fs "$other"): $scratch and $other"; exit 1; }
 a=$scratch/dayplot b=$other/one/level/deeper/dayplot-copy
 for tree in "$a" "$b"; do
     mkdir -p "$tree"
