@@ -1,7 +1,8 @@
 #!/bin/bash
 # zip.sh ZIP|BUILD SOURCE SCRATCH EMULATOR: checks the Windows zip (made with cpack first when
 # given a build folder): what it holds (text files with CR LF line ends, a README written for
-# Windows), the executable's version, and its run on the example data against the golden bytes.
+# Windows, the manual pages as text), the executable's version, and its run on the example data
+# against the golden bytes.
 set -eu
 pkg=$1 src=$2 scratch=$3 emulator=$4 generator=ZIP
 . "$(dirname "$0")/package.sh"
@@ -9,17 +10,25 @@ zip=$pkg
 golden=$src/tests/golden/example-night
 unzip -q "$zip" -d "$scratch/unpacked"
 top=$(ls -d "$scratch"/unpacked/*/)
-for f in dayplotw.exe README.txt README-ja.txt LICENSE.txt examples/night.txt; do
+text="README.txt README-ja.txt manual.txt manual-ja.txt LICENSE.txt examples/night.txt"
+for f in dayplotw.exe $text; do
     [ -f "$top/$f" ] || fail "the zip has no $f"
 done
-for f in README.txt README-ja.txt LICENSE.txt examples/night.txt; do
+for f in $text; do
     perl -ne 'exit 1 unless /\r\n\z/' "$top/$f" || fail "$f has a line not ended in CR LF"
 done
-# Notepad of any Windows 10 or 11 reads the READMEs' Japanese as UTF-8 after a byte order mark
-for pair in README.txt:README-ja.txt README-ja.txt:README.txt; do
-    f=${pair%:*} other=${pair#*:}
+# Notepad of any Windows 10 or 11 reads their Japanese as UTF-8 after a byte order mark
+for f in README.txt README-ja.txt manual.txt manual-ja.txt; do
     [ "$(head -c 3 "$top/$f" | od -An -tx1)" = " ef bb bf" ] || fail "$f has no UTF-8 byte order mark"
     iconv -f UTF-8 -t UTF-8 "$top/$f" >/dev/null || fail "$f is not UTF-8"
+done
+# the manual pages as plain text, of this version: no overstriking, no terminal's escapes
+for f in manual.txt manual-ja.txt; do
+    grep -q "^dayplot $version " "$top/$f" || fail "$f does not name dayplot $version"
+    ! grep -q "$(printf '[\b\033]')" "$top/$f" || fail "$f holds backspaces or escapes"
+done
+for pair in README.txt:README-ja.txt README-ja.txt:README.txt; do
+    f=${pair%:*} other=${pair#*:}
     head -n 5 "$top/$f" | grep -q " $other" || fail "$f does not name $other in its first lines"
     grep -q "chcp 932" "$top/$f" || fail "$f is not the one for Windows"
 done
