@@ -29,7 +29,8 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   # the reference beside them: each manual page made into text as Notepad shows it, the same
   # bytes on every build. Left-adjusted and unhyphenated, so that a message or a command stands
   # whole, with single blanks, as Notepad's Find looks for it; \- as the ASCII hyphen-minus
-  # whatever the system's man.local says; no overstriking, the examples as the zip holds them.
+  # whatever the system's man.local says; no overstriking, the examples as the zip holds them;
+  # in a UTF-8 locale, in which alone troff gives Japanese characters their double width.
   find_program(GROFF groff)
   if(NOT GROFF)
     message(FATAL_ERROR "dayplot: a Windows build makes the zip's manual.txt and manual-ja.txt "
@@ -41,7 +42,7 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
     file(READ ${page} source)
     string(CONFIGURE "${source}" source @ONLY)
     file(WRITE ${PROJECT_BINARY_DIR}/manual/${text}.man ".ad l\n.char \\- \\N'45'\n${source}")
-    execute_process(COMMAND ${GROFF} -K utf8 -T utf8 -mandoc -P-c -P-b -P-u -rHY=0 -dAD=l -ww
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${GROFF} -K utf8 -T utf8 -mandoc -P-c -P-b -P-u -rHY=0 -dAD=l -ww
         ${PROJECT_BINARY_DIR}/manual/${text}.man
       OUTPUT_VARIABLE rendered ERROR_VARIABLE warnings RESULT_VARIABLE status)
     if(NOT status EQUAL 0 OR NOT warnings STREQUAL "")

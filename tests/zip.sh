@@ -26,6 +26,9 @@ done
 for f in manual.txt manual-ja.txt; do
     grep -q "^dayplot $version " "$top/$f" || fail "$f does not name dayplot $version"
     ! grep -q "$(printf '[\b\033]')" "$top/$f" || fail "$f holds backspaces or escapes"
+    # the heading spans the page's 78 columns, each Japanese character two of them as in a console
+    perl -CSD -ne 's/^\x{feff}//; s/\r\n//; $w = length; $w++ while /[\p{Ea=W}\p{Ea=F}]/g;
+        exit($w != 78)' "$top/$f" || fail "$f's heading is not 78 columns wide: $(head -n 1 "$top/$f")"
 done
 for pair in README.txt:README-ja.txt README-ja.txt:README.txt; do
     f=${pair%:*} other=${pair#*:}
