@@ -1,5 +1,6 @@
 # Installation: the programs, their manual pages, the licence and the example data; on
-# Windows one folder with the executable, the READMEs, the licence and the examples.
+# Windows one folder with the executable, the READMEs, the manual pages as text, the licence
+# and the examples.
 # A release's packages are made of what is installed here, its archives for any Linux of the
 # component "archive" (one folder: programs, READMEs, licence, examples, man/man1/ and
 # man/ja/man1/).
