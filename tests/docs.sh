@@ -1,29 +1,68 @@
 #!/bin/sh
-# docs.sh SOURCE SCRATCH: each Japanese document keeps in step with its English one: the same
-# versions named and, for the READMEs, the same command lines (code blocks' lines, in order).
+# docs.sh SOURCE SCRATCH: the documents keep in step. Each pair of the two languages (the
+# READMEs, the manual pages, the Windows READMEs) has the same command lines in the same
+# order and names the project's version; every message the end-to-end cases show the
+# programs write is in both manual pages, and every message a document quotes is one of them.
 set -u
 src=$1 scratch=$2
 mkdir -p "$scratch"
 status=0
-versions() {
-    v=$(grep -oE '[0-9]+\.[0-9]+\.[0-9]+' "$src/$1" | sort -u | tr '\n' ' ')
-    echo ${v:-none}
-}
-commands() {
-    awk '/^```/ { fenced = !fenced; next } fenced || /^    / { print }' "$src/$1"
-}
-for pair in README.md:README.ja.md doc/README-windows.txt:doc/ja/README-windows.txt \
-    doc/dayplotx.1.in:doc/ja/dayplotx.1.in; do
-    en=${pair%:*} ja=${pair#*:}
-    [ "$(versions "$en")" = "$(versions "$ja")" ] || {
-        echo "$ja names version $(versions "$ja") where $en names $(versions "$en")"
-        status=1
-    }
-done
-commands README.md >"$scratch/en"
-commands README.ja.md >"$scratch/ja"
-diff -u "$scratch/en" "$scratch/ja" >"$scratch/diff" || {
-    echo "README.ja.md's command lines differ from README.md's:" && cat "$scratch/diff"
+bad() {
+    echo "$*"
     status=1
 }
+project=$(sed -n 's/^project(dayplot VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
+# text FILE: FILE's words as a reader sees them, roff's escapes for -, \, blanks and fonts undone
+text() {
+    sed -e 's/\\-/-/g; s/\\e/\\/g; s/\\ / /g; s/\\f[BIRP]//g; s/\\&//g' \
+        -e "s/@PROJECT_VERSION@/$project/g" "$src/$1"
+}
+versions() {
+    v=$(text "$1" | grep -oE '[0-9]+\.[0-9]+\.[0-9]+' | sort -u | paste -sd' ' -)
+    echo "${v:-none}"
+}
+# commands FILE: the lines a reader types or sees typed: a manual page's no-fill blocks, a
+# README's indented and fenced lines
+commands() {
+    case $1 in
+    *.1.in) awk '/^\.(nf|EX)/ { on = 1; next } /^\.(fi|EE)/ { on = 0 } on' "$src/$1" ;;
+    *) awk '/^```/ { fenced = !fenced; next } fenced || /^    / { print }' "$src/$1" ;;
+    esac
+}
+for pair in README.md:README.ja.md doc/dayplotx.1.in:doc/ja/dayplotx.1.in \
+    doc/README-windows.txt:doc/ja/README-windows.txt; do
+    en=${pair%:*} ja=${pair#*:}
+    case " $(versions "$en") " in
+    *" $project "*) ;;
+    *) bad "$en names version $(versions "$en") where the project is $project" ;;
+    esac
+    [ "$(versions "$en")" = "$(versions "$ja")" ] ||
+        bad "$ja names version $(versions "$ja") where $en names $(versions "$en")"
+    commands "$en" >"$scratch/en"
+    commands "$ja" >"$scratch/ja"
+    [ -s "$scratch/en" ] || bad "$en has no command lines to compare"
+    diff -u "$scratch/en" "$scratch/ja" >"$scratch/diff" ||
+        bad "$ja's command lines differ from $en's:
+$(cat "$scratch/diff")"
+done
+
+# the messages, as the end-to-end cases expect the programs to end with them
+for f in "$src"/tests/golden/*/out.x "$src"/tests/golden/*/err.x; do
+    [ -f "$f" ] && tail -n 1 "$f" | grep -oE '[A-Za-z][A-Za-z ]*\.( -?[0-9]+)?$'
+done | sort -u >"$scratch/messages"
+[ -s "$scratch/messages" ] || { bad "no end-to-end case ends with a message" && exit 1; }
+while read -r m; do
+    for page in doc/dayplotx.1.in doc/ja/dayplotx.1.in; do
+        text "$page" | grep -qF "$m" || bad "$page does not give the message \"$m\""
+    done
+done <"$scratch/messages"
+# what looks like one: the first two words of a message, up to a full stop and its number
+starts=$(cut -d' ' -f1,2 "$scratch/messages" | sort -u | paste -sd'|' -)
+for doc in README.md README.ja.md BUILDING.md CONTRIBUTING.md doc/releasing.md \
+    doc/dayplotx.1.in doc/ja/dayplotx.1.in doc/README-windows.txt doc/ja/README-windows.txt; do
+    [ -f "$src/$doc" ] || { bad "$doc is missing" && continue; }
+    text "$doc" | grep -oE "($starts)[^.\`\"]*\.( -?[0-9]+)?" | sort -u >"$scratch/quoted"
+    grep -vxF -f "$scratch/messages" "$scratch/quoted" >"$scratch/unknown" &&
+        bad "$doc quotes messages that no end-to-end case shows: $(paste -sd'|' "$scratch/unknown")"
+done
 exit $status

@@ -12,7 +12,7 @@ pkg=$1 src=$2 scratch=$3
 readme_lines "apt install ./$name"
 suite=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
 mirror=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 'Identifier: Packages' |
-    awk -v suite="$suite" '$2 == suite { print $1; exit }')
+    awk -v suite="$suite" '$2 == suite { sub("/$", "", $1); print $1; exit }')
 [ -n "$suite" ] && [ -n "$mirror" ] || fail "no apt source for this machine's release '$suite'"
 root=$scratch/root
 debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$scratch/debootstrap.log" 2>&1 ||
