@@ -30,6 +30,13 @@ for f in manual.txt manual-ja.txt; do
     perl -CSD -ne 's/^\x{feff}//; s/\r\n//; $w = length; $w++ while /[\p{Ea=W}\p{Ea=F}]/g;
         exit($w != 78)' "$top/$f" || fail "$f's heading is not 78 columns wide: $(head -n 1 "$top/$f")"
 done
+# each language's text is that language's: the pages by their first heading, the READMEs by their title
+for pair in "manual.txt:NAME" "manual-ja.txt:名前" "README.txt:dayplot $version for Windows" \
+    "README-ja.txt:dayplot $version for Windows（日本語の説明）"; do
+    f=${pair%%:*} want=${pair#*:}
+    first=$(tr -d '\r' <"$top/$f" | sed '1s/^\xef\xbb\xbf//' | grep -v -e '^ *$' -e '(1) ' | head -n 1)
+    [ "$first" = "$want" ] || fail "$f is not the one in its language: it begins '$first', not '$want'"
+done
 for pair in README.txt:README-ja.txt README-ja.txt:README.txt; do
     f=${pair%:*} other=${pair#*:}
     head -n 5 "$top/$f" | grep -q " $other" || fail "$f does not name $other in its first lines"
