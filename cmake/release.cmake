@@ -8,7 +8,8 @@ if(NOT CMAKE_HOST_SYSTEM_PROCESSOR STREQUAL "x86_64")
   message(FATAL_ERROR "a release is made on an x86-64 (amd64) Debian machine")
 endif()
 set(needed aarch64-linux-gnu-g++ arm-linux-gnueabi-g++ i686-linux-gnu-g++
-  x86_64-w64-mingw32-g++-posix qemu-aarch64-static qemu-arm-static dpkg-deb file lintian
+  x86_64-w64-mingw32-g++-posix qemu-aarch64-static qemu-arm-static qemu-i386-static dpkg-deb
+  file lintian
   strip-nondeterminism unzip tar gzip readelf debootstrap groff)
 foreach(tool ${needed})
   find_program(release_${tool} ${tool})
@@ -110,7 +111,9 @@ release_check(armhf.arm1176 deb.sh dayplot_${v}_armhf.deb qemu-arm-static arm117
 release_check(armhf.cortex-a7 deb.sh dayplot_${v}_armhf.deb qemu-arm-static cortex-a7)
 # Each archive for any Linux unpacked, and every case run with the programs in its folder.
 release_check(linux-x86_64 archive.sh dayplot-${v}-linux-x86_64.tar.gz)
-release_check(linux-i686 archive.sh dayplot-${v}-linux-i686.tar.gz)
+# i686 under qemu-user as the SSE2 processor the archive is for: a 64-bit kernel need not
+# run 32-bit programs at all
+release_check(linux-i686 archive.sh dayplot-${v}-linux-i686.tar.gz qemu-i386-static pentium3,+sse2)
 release_check(linux-aarch64 archive.sh dayplot-${v}-linux-aarch64.tar.gz
   qemu-aarch64-static cortex-a53)
 release_check(linux-arm archive.sh dayplot-${v}-linux-arm.tar.gz qemu-arm-static arm1176)
