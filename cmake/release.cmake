@@ -9,8 +9,7 @@ if(NOT CMAKE_HOST_SYSTEM_PROCESSOR STREQUAL "x86_64")
 endif()
 set(needed aarch64-linux-gnu-g++ arm-linux-gnueabi-g++ i686-linux-gnu-g++
   x86_64-w64-mingw32-g++-posix qemu-aarch64-static qemu-arm-static qemu-i386-static dpkg-deb
-  file lintian
-  strip-nondeterminism unzip tar gzip readelf debootstrap groff)
+  file lintian strip-nondeterminism unzip tar gzip readelf debootstrap groff)
 foreach(tool ${needed})
   find_program(release_${tool} ${tool})
   if(NOT release_${tool})
