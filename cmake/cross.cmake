@@ -63,6 +63,9 @@ done
 [ $n -gt 0 ] || { echo "no dependency file in $1: nothing shows which C++ library the build used"; exit 1; }
 echo "$n objects, each compiled with libc++'s headers"]] sh ${PROJECT_BINARY_DIR}/libcxx/CMakeFiles)
 file(GLOB golden_cases LIST_DIRECTORIES true CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/golden/*)
+if(NOT golden_cases)
+  message(FATAL_ERROR "no end-to-end case in ${PROJECT_SOURCE_DIR}/tests/golden")
+endif()
 foreach(dir ${golden_cases})
   get_filename_component(name ${dir} NAME)
   foreach(prog dayplotx dayplotw)
