@@ -1,4 +1,4 @@
-# cmake -DRELEASE=DIR -DOUT=DIR -DPASSED=DIR [-DPUBLISH=ON -DSOURCE=TREE -DCHECKS=A,B,...]
+# cmake -DRELEASE=DIR -DOUT=DIR -DPASSED=DIR [-DPUBLISH=ON -DSOURCE=TREE -DVERSION=V -DCHECKS=A,B,...]
 # -P publish.cmake: takes out of DIR what an earlier release left there (the files named
 # dayplot-* and dayplot_*, nothing else) and empties OUT, where the release is made, and
 # PASSED, where each test leaves a file when it passes; with PUBLISH, once every test named
@@ -27,6 +27,7 @@ file(STRINGS ${SOURCE}/README.md rows REGEX "^\\| `dayplot[-_][^`]*` \\|")
 set(want)
 foreach(row ${rows})
   string(REGEX REPLACE "^\\| `([^`]*)`.*" "\\1" name "${row}")
+  string(REPLACE "*" "${VERSION}" name "${name}") # the README names no version
   list(APPEND want ${name} ${name}.sha256)
 endforeach()
 file(GLOB made RELATIVE ${OUT} ${OUT}/*)

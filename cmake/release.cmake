@@ -9,7 +9,7 @@ if(NOT CMAKE_HOST_SYSTEM_PROCESSOR STREQUAL "x86_64")
 endif()
 set(needed aarch64-linux-gnu-g++ arm-linux-gnueabi-g++ i686-linux-gnu-g++
   x86_64-w64-mingw32-g++-posix qemu-aarch64-static qemu-arm-static qemu-i386-static dpkg-deb
-  file lintian strip-nondeterminism unzip tar gzip readelf debootstrap groff)
+  dpkg-gencontrol lintian strip-nondeterminism unzip tar gzip readelf debootstrap groff git)
 foreach(tool ${needed})
   find_program(release_${tool} ${tool})
   if(NOT release_${tool})
@@ -36,10 +36,10 @@ function(release_build name)
     INSTALL_COMMAND ""
     DEPENDS clear)
 endfunction()
-# release_package(NAME GENERATOR FILE): cpack's package FILE of build NAME, in out/.
-function(release_package name generator file)
-  ExternalProject_Add_Step(${name} ${generator}
-    COMMAND ${CMAKE_CPACK_COMMAND} -G ${generator}
+# release_package(NAME TARGET FILE): the package FILE that the build NAME's TARGET makes, in out/.
+function(release_package name target file)
+  ExternalProject_Add_Step(${name} ${target}
+    COMMAND ${CMAKE_COMMAND} --build . --target ${target}
     COMMAND ${CMAKE_COMMAND} -E copy ${file} ${file}.sha256 ${out}
     WORKING_DIRECTORY <BINARY_DIR> DEPENDEES build ALWAYS ON)
 endfunction()
@@ -54,36 +54,37 @@ function(release_archive name cpu)
     WORKING_DIRECTORY <BINARY_DIR> DEPENDEES build ALWAYS ON)
 endfunction()
 
-set(static -DCMAKE_SYSTEM_NAME=Linux -DCMAKE_EXE_LINKER_FLAGS=-static)
-# PCs with Debian or Ubuntu: dynamic, as a native build is, its Depends worked out from the
-# libraries it uses; PCs with any Linux: static
-release_build(amd64)
-release_package(amd64 DEB dayplot_${v}_amd64.deb)
-release_build(x86_64 -DCMAKE_EXE_LINKER_FLAGS=-static)
+# Every Linux build static, the C++ runtime and the C library built in: the programs run on
+# every system of their processor, and a package and an archive hold the same programs.
+set(static -DCMAKE_EXE_LINKER_FLAGS=-static)
+set(across ${static} -DCMAKE_SYSTEM_NAME=Linux)
+# PCs
+release_build(x86_64 ${static})
+release_package(x86_64 deb dayplot_${v}_amd64.deb)
 release_archive(x86_64 x86_64)
 # 32-bit PCs from the Pentium 4 (SSE2, which the build chooses for its rounding)
-release_build(i686 ${static} -DCMAKE_SYSTEM_PROCESSOR=i686
+release_build(i686 ${across} -DCMAKE_SYSTEM_PROCESSOR=i686
   -DCMAKE_CXX_COMPILER=${release_i686-linux-gnu-g++})
 release_archive(i686 i686)
 # 64-bit ARM from the ARMv8.0 of the Pi 3 up
-release_build(arm64 ${static} -DCMAKE_SYSTEM_PROCESSOR=aarch64
+release_build(arm64 ${across} -DCMAKE_SYSTEM_PROCESSOR=aarch64
   -DCMAKE_CXX_COMPILER=${release_aarch64-linux-gnu-g++})
-release_package(arm64 DEB dayplot_${v}_arm64.deb)
+release_package(arm64 deb dayplot_${v}_arm64.deb)
 release_archive(arm64 aarch64)
 # 32-bit ARM: Debian's armhf compiler and C library are built for ARMv7, which stops at once
 # on the ARMv6 of the Pi 1 and Zero; the armel ones (ARMv5TE, floats in software) run on
 # every 32-bit ARM, and a static program is indifferent to the system's float convention
-release_build(armhf ${static} -DCMAKE_SYSTEM_PROCESSOR=arm
+release_build(armhf ${across} -DCMAKE_SYSTEM_PROCESSOR=arm
   -DCMAKE_CXX_COMPILER=${release_arm-linux-gnueabi-g++} -DDAYPLOT_DEB_ARCH=armhf)
-release_package(armhf DEB dayplot_${v}_armhf.deb)
+release_package(armhf deb dayplot_${v}_armhf.deb)
 release_archive(armhf arm)
 release_build(win64 -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64.cmake)
-release_package(win64 ZIP dayplot-${v}-win64.zip)
-# the sources, for a build anywhere else
+release_package(win64 package dayplot-${v}-win64.zip)
+# the sources, for a build anywhere else: the commit's, or the tree's where there is no git
 add_custom_target(source ALL
   COMMAND ${tarball} ${out}/dayplot-${v}.tar.gz ${PROJECT_SOURCE_DIR} dayplot-${v}
   COMMAND ${CMAKE_COMMAND} -E echo "the release is made in ${out}, and its tests copy it to ${DAYPLOT_RELEASE_DIR} once every one has passed"
-  DEPENDS clear amd64 x86_64 i686 arm64 armhf win64 VERBATIM)
+  DEPENDS clear x86_64 i686 arm64 armhf win64 VERBATIM)
 
 set(tests ${PROJECT_SOURCE_DIR}/tests)
 set(scratch ${PROJECT_BINARY_DIR}/scratch)
@@ -125,7 +126,7 @@ release_test(refuses-dynamic-cross sh ${tests}/refused.sh
   "a package of a cross build holds static programs" sh -c "cmake -S '${PROJECT_SOURCE_DIR}' \
 -B '${scratch}/dynamic' -DCMAKE_SYSTEM_NAME=Linux -DCMAKE_SYSTEM_PROCESSOR=aarch64 \
 -DCMAKE_CXX_COMPILER=${release_aarch64-linux-gnu-g++} -DDAYPLOT_TESTS=OFF >/dev/null && \
-cd '${scratch}/dynamic' && cpack -G DEB")
+cmake --build '${scratch}/dynamic' --target deb")
 
 # The zip unpacked and its program run through wine, one wine server kept up meanwhile.
 set(wine_dir /usr/lib/wine)
@@ -140,10 +141,9 @@ set_tests_properties(release.win64.wine PROPERTIES FIXTURES_REQUIRED wine)
 set_tests_properties(release.win64.wine release.wine.start release.wine.stop PROPERTIES
   ENVIRONMENT "${wine_env}")
 
-# The whole release made twice more, from two unlike copies of the tree: the same bytes.
+# The whole release made once more, from its own sources elsewhere: the same bytes.
 if(DAYPLOT_REBUILD_TEST)
-  release_test(rebuild sh ${tests}/reproducible.sh ${PROJECT_SOURCE_DIR}
-    ${scratch}/rebuild)
+  release_test(rebuild sh ${tests}/reproducible.sh ${out}/dayplot-${v}.tar.gz ${scratch}/rebuild)
 endif()
 
 # Published only when every other test has passed: ctest does not run a test whose fixture's
@@ -153,5 +153,5 @@ get_property(checks DIRECTORY PROPERTY TESTS)
 set_property(TEST ${checks} APPEND PROPERTY FIXTURES_SETUP release_tested)
 string(REPLACE ";" "," check_list "${checks}")
 add_test(NAME release.publish COMMAND ${publish} -DPUBLISH=ON -DSOURCE=${PROJECT_SOURCE_DIR}
-  -DCHECKS=${check_list} ${publish_script})
+  -DVERSION=${v} -DCHECKS=${check_list} ${publish_script})
 set_tests_properties(release.publish PROPERTIES FIXTURES_REQUIRED release_tested)

@@ -46,7 +46,7 @@ run_cases "$dir" "$@"
 # the README's lines for the archive it names, as written: those of the x86_64 one, which
 # this machine runs as a user's would
 if [ "$cpu" = x86-64 ]; then
-    readme_lines "tar -xzf $name.tar.gz"
+    readme_lines "tar -xzf dayplot-*-linux-x86_64.tar.gz"
     (cd "$scratch/download" && MANWIDTH=80 sh -ex "$scratch/lines" </dev/null) >"$scratch/readme" 2>&1 ||
         fail "$(tail -n 20 "$scratch/readme")
 the README's lines for $name failed"

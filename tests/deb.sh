@@ -1,10 +1,10 @@
 #!/bin/bash
 # deb.sh DEB|BUILD SOURCE SCRATCH [EMULATOR...]: checks a Debian package as a user gets it
-# (made with cpack first when given a build folder): its checksum and fields, a name, label
+# (made by the build's target deb first when given a build folder): its checksum and fields, a name, label
 # and Depends that match the programs inside, its manual pages and lintian; then runs every
 # end-to-end case with both programs it holds, under EMULATOR when given.
 set -eu
-pkg=$1 src=$2 scratch=$3 generator=DEB
+pkg=$1 src=$2 scratch=$3 target=deb
 shift 3
 . "$(dirname "$0")/package.sh"
 deb=$pkg
@@ -12,7 +12,6 @@ for field in Package Version Maintainer Description; do
     [ -n "$(dpkg-deb -f "$deb" "$field")" ] || fail "the package has no $field"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package is not version $version"
-grep -q "^Version $version\.$" "$src/README.md" || fail "the README is not version $version"
 dpkg-deb -x "$deb" "$scratch/root"
 root=$scratch/root/usr
 

@@ -1,15 +1,18 @@
-# Sourced by the package checks (bash) with pkg, src, scratch and generator (DEB or ZIP, where
-# pkg may be a build folder) set: fail, the project's version, a fresh scratch folder, and pkg as the
-# package to check, made with cpack first when it names a build folder, its checksum file
-# checked as a user checks a download. Every check that stops the script says why.
+# Sourced by the package checks (bash) with pkg, src, scratch and target (deb or package,
+# where pkg may be a build folder) set: fail, the project's version, a fresh scratch folder,
+# and pkg as the package to check, made by the build's target first when it names a build
+# folder, its checksum file checked as a user checks a download. Every check that stops the
+# script says why.
 fail() { echo "$*"; exit 1; }
 trap 'echo "stopped: \"$BASH_COMMAND\" failed (status $?)"' ERR
 set -E
 version=$(sed -n 's/^project(dayplot VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
 rm -rf "$scratch" && mkdir -p "$scratch/run" "$scratch/download"
 if [ -d "$pkg" ]; then
-    (cd "$pkg" && cpack -G $generator -B "$scratch/pkg" >"$scratch/cpack.log") || fail "cpack failed"
-    pkg=$(ls "$scratch"/pkg/dayplot* | grep -v "[.]sha256$")
+    cmake --build "$pkg" --target $target >"$scratch/package.log" 2>&1 ||
+        fail "$(tail -n 20 "$scratch/package.log")
+making the package failed"
+    pkg=$(ls "$pkg"/dayplot[-_]"$version"[-_]* | grep -v "[.]sha256$")
 fi
 # the two files alone in a folder, the package named as it stands there
 name=$(basename "$pkg")

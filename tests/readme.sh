@@ -9,7 +9,7 @@ set -eu
 pkg=$1 src=$2 scratch=$3
 . "$(dirname "$0")/package.sh"
 [ "$(id -u)" = 0 ] || fail "the README's package lines are run as root, as it says"
-readme_lines "apt install ./$name"
+readme_lines "apt install ./dayplot_*_amd64.deb"
 suite=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
 mirror=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 'Identifier: Packages' |
     awk -v suite="$suite" '$2 == suite { sub("/$", "", $1); print $1; exit }')

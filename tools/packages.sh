@@ -2,10 +2,9 @@
 # .ci/run. "build" makes the two programs; "test" runs every test and makes the release.
 # Debian 12 and 13 both have each of them under these names (clang: each its own version).
 build_packages="cmake make g++"
-test_packages="$build_packages libgtest-dev googletest libbenchmark-dev valgrind dpkg-dev file
+test_packages="$build_packages git libgtest-dev googletest libbenchmark-dev valgrind dpkg-dev
     lintian man-db groff-base unzip clang libclang-rt-dev libc++-dev libc++abi-dev
-    g++-mingw-w64-x86-64 wine64
-    g++-aarch64-linux-gnu g++-arm-linux-gnueabihf g++-arm-linux-gnueabi g++-i686-linux-gnu
+    g++-mingw-w64-x86-64 wine64 g++-aarch64-linux-gnu g++-arm-linux-gnueabi g++-i686-linux-gnu
     g++-s390x-linux-gnu qemu-user-static strip-nondeterminism debootstrap"
 
 # install_packages LIST...: installs with apt-get those of the packages that are missing.
