@@ -29,5 +29,5 @@ if(CMAKE_CROSSCOMPILING AND NOT deb_arch)
   endif()
 endif()
 add_custom_target(deb COMMAND sh ${PROJECT_SOURCE_DIR}/cmake/deb.sh ${PROJECT_BINARY_DIR}
-  ${PROJECT_SOURCE_DIR} ${PROJECT_VERSION} ${dayplot_epoch} ${deb_arch} DEPENDS ${dayplot_programs}
-  VERBATIM)
+  ${PROJECT_SOURCE_DIR} ${PROJECT_VERSION} ${dayplot_epoch} ${deb_arch} VERBATIM)
+add_dependencies(deb ${dayplot_programs} compressed_docs)
