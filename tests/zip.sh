@@ -42,6 +42,11 @@ for pair in README.txt:README-ja.txt README-ja.txt:README.txt; do
     f=${pair%:*} other=${pair#*:}
     head -n 5 "$top/$f" | grep -q " $other" || fail "$f does not name $other in its first lines"
     grep -q "chcp 932" "$top/$f" || fail "$f is not the one for Windows"
+    # its title underlined to the width a console gives it, each Japanese character two columns
+    perl -CSD -ne 's/^\x{feff}//; s/\r\n//; $w = length; $w++ while /[\p{Ea=W}\p{Ea=F}]/g; push @w, $w;
+        exit($w[0] != $w[1] || !/^=+$/) if $. == 2' "$top/$f" ||
+        fail "$f's underline is not as wide as its title:" \
+            "$(tr -d '\r' <"$top/$f" | sed -n '1s/^\xef\xbb\xbf//; 1,2p')"
 done
 ! grep -Eq "apt-get|cmake|build/" "$top"/README*.txt || fail "a README.txt speaks of Linux"
 tr -d '\r' <"$top/examples/night.txt" | cmp - "$golden/files/night.txt" ||
