@@ -58,6 +58,9 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/doc/dayplotx.1.in)
   configure_file(LICENSE text/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+  # the launcher a double-click starts, whose window stays open after the charts; CR LF line
+  # ends, without which cmd may misread a batch file
+  configure_file(src/dayplot.cmd text/dayplot.cmd @ONLY NEWLINE_STYLE CRLF)
   configure_file(examples/night.txt text/examples/night.txt @ONLY NEWLINE_STYLE CRLF)
   install(DIRECTORY ${PROJECT_BINARY_DIR}/text/ DESTINATION .)
 else()

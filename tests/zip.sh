@@ -2,15 +2,16 @@
 # zip.sh ZIP|BUILD SOURCE SCRATCH EMULATOR: checks the Windows zip (made by cpack first when
 # given a build folder): what it holds (text files with CR LF line ends, a README written for
 # Windows, the manual pages as text), the executable's version, and its run on the example data
-# against the golden bytes.
+# against the golden bytes, directly and through the launcher dayplot.cmd.
 set -eu
 pkg=$1 src=$2 scratch=$3 emulator=$4 target=package
 . "$(dirname "$0")/package.sh"
 zip=$pkg
 golden=$src/tests/golden/example-night
-unzip -q "$zip" -d "$scratch/unpacked"
-top=$(ls -d "$scratch"/unpacked/*/)
-text="README.txt README-ja.txt manual.txt manual-ja.txt LICENSE.txt examples/night.txt"
+# unpacked where the path has a blank, as under Program Files: the launcher must quote it
+unzip -q "$zip" -d "$scratch/Program Files"
+top=$(ls -d "$scratch/Program Files"/*/)
+text="README.txt README-ja.txt manual.txt manual-ja.txt LICENSE.txt examples/night.txt dayplot.cmd"
 for f in dayplotw.exe $text; do
     [ -f "$top/$f" ] || fail "the zip has no $f"
 done
@@ -41,6 +42,11 @@ for pair in README.txt:README-ja.txt README-ja.txt:README.txt; do
     f=${pair%:*} other=${pair#*:}
     head -n 5 "$top/$f" | grep -q " $other" || fail "$f does not name $other in its first lines"
     grep -q "chcp 932" "$top/$f" || fail "$f is not the one for Windows"
+    # its title underlined to the width a console gives it, each Japanese character two columns
+    perl -CSD -ne 's/^\x{feff}//; s/\r\n//; $w = length; $w++ while /[\p{Ea=W}\p{Ea=F}]/g; push @w, $w;
+        exit($w[0] != $w[1] || !/^=+$/) if $. == 2' "$top/$f" ||
+        fail "$f's underline is not as wide as its title:" \
+            "$(tr -d '\r' <"$top/$f" | sed -n '1s/^\xef\xbb\xbf//; 1,2p')"
 done
 ! grep -Eq "apt-get|cmake|build/" "$top"/README*.txt || fail "a README.txt speaks of Linux"
 tr -d '\r' <"$top/examples/night.txt" | cmp - "$golden/files/night.txt" ||
@@ -65,5 +71,18 @@ cp "$top/examples/night.txt" "$scratch/run/"
 cd "$scratch/run"
 "$emulator" "$top/dayplotw.exe" <"$golden/answers" >console || fail "dayplotw.exe ended with $?"
 # dayplotw: the same bytes with each line break as CR LF
-perl -pe 's/\n/\r\n/' "$golden/out.x" | cmp - console || fail "the console is not the example's"
+perl -pe 's/\n/\r\n/' "$golden/out.x" >"$scratch/out.crlf"
+cmp "$scratch/out.crlf" console || fail "the console is not the example's"
 perl -pe 's/\n/\r\n/' "$golden/lc.x" | cmp - lc.txt || fail "lc.txt is not the example's"
+
+# the launcher started from another folder, the answers and a key for its pause piped in: the
+# program runs there, its bytes whole, and more after them: pause's prompt
+mkdir "$scratch/launched" && cp night.txt "$scratch/launched/" && cd "$scratch/launched"
+launcher=Z:$(printf %s "$top" | tr / '\\')dayplot.cmd
+(cat "$golden/answers" && echo) | "$emulator" cmd /c "$launcher" >console ||
+    fail "dayplot.cmd ended with $?"
+perl -0777 -e 'open my $w, "<", $ARGV[0]; open my $c, "<", $ARGV[1]; exit(index(<$c>, <$w>) < 0)' \
+    "$scratch/out.crlf" console ||
+    fail "dayplot.cmd's console does not hold the example's: $(head -c 200 console)"
+! cmp -s "$scratch/out.crlf" console ||
+    fail "dayplot.cmd did not pause: its console is the program's alone"
