@@ -1,6 +1,6 @@
 # The time of every package and archive: SOURCE_DATE_EPOCH where set, else the changelog's
 # latest entry (there even without git), never the clock, so that a rebuild gives the same
-# bytes. Sets dayplot_epoch.
+# bytes. Sets dayplot_epoch, and DAYPLOT_DATE, that day as the manual pages give it.
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
   set(dayplot_epoch $ENV{SOURCE_DATE_EPOCH})
 else()
@@ -15,3 +15,5 @@ else()
     OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 endif()
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/doc/changelog)
+set(ENV{SOURCE_DATE_EPOCH} ${dayplot_epoch}) # string(TIMESTAMP) takes it for the time
+string(TIMESTAMP DAYPLOT_DATE "%Y-%m-%d" UTC)

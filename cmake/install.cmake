@@ -1,9 +1,9 @@
-# Installation: the programs, their manual pages, the licence and the example data; on
-# Windows one folder with the executable, the READMEs, the manual pages as text, the licence
-# and the examples.
+# Installation: the programs, their manual pages, the READMEs, the licence and the example
+# data; on Windows one folder with the executable, its launcher, the READMEs, the manual pages
+# as text, the licence and the examples.
 # A release's packages are made of what is installed here, its archives for any Linux of the
-# component "archive" (one folder: programs, READMEs, licence, examples, man/man1/ and
-# man/ja/man1/).
+# component "archive" (one folder: programs, READMEs, licence, examples, the manual as text,
+# man/man1/ and man/ja/man1/).
 include(GNUInstallDirs)
 # groff 1.22 breaks lines only at blanks, and Japanese has none: the Japanese page may break
 # after each 、 and 。, and a line that ends in one joins the next without the blank of a line end
@@ -27,36 +27,22 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   endfunction()
   windows_readme(doc/README-windows.txt README.txt)
   windows_readme(doc/ja/README-windows.txt README-ja.txt)
-  # the reference beside them: each manual page made into text as Notepad shows it, the same
-  # bytes on every build. Left-adjusted and unhyphenated, so that a message or a command stands
-  # whole, with single blanks, as Notepad's Find looks for it; \- as the ASCII hyphen-minus
-  # whatever the system's man.local says; no overstriking, the examples as the zip holds them;
-  # in a UTF-8 locale, in which alone troff gives Japanese characters their double width.
+  # the reference beside them: each manual page made into text as Notepad shows it, the
+  # examples as the zip holds them
   find_program(GROFF groff)
   if(NOT GROFF)
     message(FATAL_ERROR "dayplot: a Windows build makes the zip's manual.txt and manual-ja.txt "
-      "from the manual pages with groff (its man macros and preconv), and groff was not found: "
-      "install groff, or name it with -DGROFF=PATH")
+      "from the manual pages with groff, and groff was not found: install groff, or name it "
+      "with -DGROFF=PATH")
   endif()
   set(DAYPLOT_EXAMPLES examples)
-  function(windows_manual page text)
-    file(READ ${page} source)
-    string(CONFIGURE "${source}" source @ONLY)
-    file(WRITE ${PROJECT_BINARY_DIR}/manual/${text}.man ".ad l\n.char \\- \\N'45'\n${source}")
-    execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${GROFF} -K utf8 -T utf8 -mandoc -P-c -P-b -P-u -rHY=0 -dAD=l -ww
-        ${PROJECT_BINARY_DIR}/manual/${text}.man
-      OUTPUT_VARIABLE rendered ERROR_VARIABLE warnings RESULT_VARIABLE status)
-    if(NOT status EQUAL 0 OR NOT warnings STREQUAL "")
-      message(FATAL_ERROR "dayplot: groff, making ${text} of ${page}, ended with ${status}:\n${warnings}")
-    endif()
-    string(ASCII 239 187 191 bom)
-    string(REPLACE "\n" "\r\n" rendered "${rendered}")
-    file(WRITE ${PROJECT_BINARY_DIR}/text/${text} "${bom}${rendered}")
-  endfunction()
-  windows_manual(${PROJECT_SOURCE_DIR}/doc/dayplotx.1.in manual.txt)
-  windows_manual(${PROJECT_BINARY_DIR}/ja/dayplotx.1.in manual-ja.txt)
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-    ${PROJECT_SOURCE_DIR}/doc/dayplotx.1.in)
+  configure_file(doc/dayplotx.1.in manual/manual.1 @ONLY)
+  configure_file(${PROJECT_BINARY_DIR}/ja/dayplotx.1.in manual/manual-ja.1 @ONLY)
+  foreach(text manual manual-ja)
+    execute_process(COMMAND ${CMAKE_COMMAND} -DPAGE=${PROJECT_BINARY_DIR}/manual/${text}.1
+      -DOUT=${PROJECT_BINARY_DIR}/text/${text}.txt -DGROFF=${GROFF} -DWINDOWS=ON
+      -P ${PROJECT_SOURCE_DIR}/cmake/manual.cmake COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
   configure_file(LICENSE text/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
   # the launcher a double-click starts, whose window stays open after the charts; CR LF line
   # ends, without which cmd may misread a batch file
@@ -69,6 +55,7 @@ else()
   # the manual pages name the examples where the prefix of the install puts them
   install(CODE "
     set(PROJECT_VERSION ${PROJECT_VERSION})
+    set(DAYPLOT_DATE ${DAYPLOT_DATE})
     set(DAYPLOT_EXAMPLES \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DOCDIR}/examples\")
     configure_file(${PROJECT_SOURCE_DIR}/doc/dayplotx.1.in ${PROJECT_BINARY_DIR}/page/dayplotx.1 @ONLY)
     configure_file(${PROJECT_BINARY_DIR}/ja/dayplotx.1.in ${PROJECT_BINARY_DIR}/page/ja/dayplotx.1 @ONLY)
@@ -94,8 +81,8 @@ else()
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${PROJECT_BINARY_DIR}/page/ja/dayplotx.1.gz ${PROJECT_BINARY_DIR}/dayplotw.1.gz
     DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1)
-  install(FILES ${PROJECT_BINARY_DIR}/changelog.gz ${PROJECT_BINARY_DIR}/copyright
-    DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  install(FILES ${PROJECT_BINARY_DIR}/changelog.gz ${PROJECT_BINARY_DIR}/copyright README.md
+    README.ja.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
   # the archive's folder, installed only when asked for by name: the manual page names the
   # examples beside it, as the archive unpacks them
   install(TARGETS ${dayplot_programs} RUNTIME DESTINATION . COMPONENT archive EXCLUDE_FROM_ALL)
@@ -104,10 +91,21 @@ else()
   set(DAYPLOT_EXAMPLES examples)
   configure_file(doc/dayplotx.1.in archive/dayplotx.1 @ONLY)
   configure_file(${PROJECT_BINARY_DIR}/ja/dayplotx.1.in archive/ja/dayplotx.1 @ONLY)
-  install(FILES ${PROJECT_BINARY_DIR}/archive/dayplotx.1 doc/dayplotw.1 DESTINATION man/man1
-    COMPONENT archive EXCLUDE_FROM_ALL)
-  install(FILES ${PROJECT_BINARY_DIR}/archive/ja/dayplotx.1 doc/dayplotw.1 DESTINATION man/ja/man1
-    COMPONENT archive EXCLUDE_FROM_ALL)
+  # dayplotw's page a copy of dayplotx's: man -l resolves a .so line against the current folder
+  foreach(lang "" ja/)
+    install(FILES ${PROJECT_BINARY_DIR}/archive/${lang}dayplotx.1 DESTINATION man/${lang}man1
+      COMPONENT archive EXCLUDE_FROM_ALL)
+    install(FILES ${PROJECT_BINARY_DIR}/archive/${lang}dayplotx.1 DESTINATION man/${lang}man1
+      RENAME dayplotw.1 COMPONENT archive EXCLUDE_FROM_ALL)
+  endforeach()
+  # and the manual as text, as the zip has it, for a system without man
+  install(CODE "foreach(text manual:archive/dayplotx.1 manual-ja:archive/ja/dayplotx.1)
+      string(REGEX MATCH \"^[^:]*\" name \"\${text}\")
+      string(REGEX REPLACE \"^[^:]*:\" \"\" page \"\${text}\")
+      execute_process(COMMAND ${CMAKE_COMMAND} -DPAGE=${PROJECT_BINARY_DIR}/\${page}
+        -DOUT=\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${name}.txt
+        -P ${PROJECT_SOURCE_DIR}/cmake/manual.cmake COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()" COMPONENT archive EXCLUDE_FROM_ALL)
   if(dayplot_static)
     file(WRITE ${PROJECT_BINARY_DIR}/lintian-overrides "# static on purpose: the programs \
 run on every system of their architecture, whatever C library it has\n\

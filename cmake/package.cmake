@@ -1,7 +1,6 @@
 # Packaging, dated by the changelog so that a rebuild gives the same bytes: on Windows the zip
 # (cpack -G ZIP), elsewhere the Debian package (the target deb, cmake/deb.sh), labelled for
 # the processor its programs are for.
-include(cmake/epoch.cmake)
 if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   set(CPACK_PACKAGE_NAME dayplot)
   set(CPACK_SYSTEM_NAME win64)

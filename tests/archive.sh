@@ -1,8 +1,8 @@
 #!/bin/bash
 # archive.sh ARCHIVE SOURCE SCRATCH [EMULATOR...]: checks an archive for any Linux as a user
 # gets it: one folder named after itself with both programs (built for the processor its name
-# says, with no program interpreter and no library needed), their manual pages, the README,
-# the licence and the example; then runs every end-to-end case with both programs taken from
+# says, with no program interpreter and no library needed), their manual pages (each shown by
+# man -l from the folder) and the manual as text, the READMEs, the licence and the example; then runs every end-to-end case with both programs taken from
 # the unpacked folder, under EMULATOR when given.
 set -eu
 pkg=$1 src=$2 scratch=$3
@@ -15,7 +15,8 @@ tar -xzf "$pkg" -C "$scratch"
 dir=$scratch/$name
 files=$(cd "$dir" && find . ! -type d | LC_ALL=C sort | tr '\n' ' ')
 [ "$files" = "./LICENSE ./README.ja.md ./README.md ./dayplotw ./dayplotx ./examples/night.txt \
-./man/ja/man1/dayplotw.1 ./man/ja/man1/dayplotx.1 ./man/man1/dayplotw.1 ./man/man1/dayplotx.1 " ] ||
+./man/ja/man1/dayplotw.1 ./man/ja/man1/dayplotx.1 ./man/man1/dayplotw.1 ./man/man1/dayplotx.1 \
+./manual-ja.txt ./manual.txt " ] ||
     fail "$name holds $files"
 for f in LICENSE README.md README.ja.md examples/night.txt; do
     cmp "$dir/$f" "$src/$f" || fail "$f is not the tree's"
@@ -34,9 +35,12 @@ for p in dayplotx dayplotw; do
     readelf -dW "$dir/$p" | grep "(NEEDED)" && fail "$p needs a library of the system"
 done
 
-pages_render "$dir" -M man PAGE
-pages_render "$dir" -M man/ja PAGE
+pages_render "$dir" -l man/man1/PAGE.1
+pages_render "$dir" -l man/ja/man1/PAGE.1
 pages_japanese "$dir/man"
+for f in manual.txt manual-ja.txt; do
+    grep -q "^dayplot $version " "$dir/$f" || fail "$f is not the manual of $version as text"
+done
 for page in man/man1/dayplotx.1 man/ja/man1/dayplotx.1; do
     grep -q "dayplot $version" "$dir/$page" || fail "$page is not $version"
     grep -q "^\.I examples/night\.txt" "$dir/$page" || fail "$page does not name the example beside it"

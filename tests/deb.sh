@@ -42,6 +42,7 @@ for man in man man/ja; do
         fail "the manual page in $man does not name the examples under /usr"
 done
 cmp "$root/share/doc/dayplot/examples/night.txt" "$src/tests/golden/example-night/files/night.txt"
+cmp "$root/share/doc/dayplot/README.md" "$src/README.md" || fail "the package carries no README for its users"
 # its temporary files go to the scratch folder, not the machine's
 TMPDIR=$scratch lintian --fail-on error,warning "$deb" || fail "lintian: errors or warnings"
 

@@ -56,13 +56,19 @@ status=$?
 want=0
 [ -f "$(expect status)" ] && want=$(cat "$(expect status)")
 fail=0
+same() { # same EXPECTED WRITTEN: or fails the case, the first lines that differ shown
+    cmp -s "$1" "$2" && return
+    echo "$(basename "$2") is not as expected (< expected $1, > written $PWD/$2):"
+    diff -a "$1" "$2" | head -n 20
+    fail=1
+}
 if [ "$status" != "$want" ]; then
     echo "exit status $status, expected $want"
     fail=1
 fi
-[ -f "$case/console-full" ] || cmp "$(expect out)" console || fail=1
+[ -f "$case/console-full" ] || same "$(expect out)" console
 if [ -f "$(expect err)" ]; then
-    cmp "$(expect err)" errors || fail=1
+    same "$(expect err)" errors
 elif [ -s errors ]; then
     echo "standard error: $(cat errors)"
     fail=1
@@ -70,9 +76,9 @@ fi
 if [ -L "$case/files/lc.txt" ]; then
     [ -L lc.txt ] || { echo "lc.txt is no longer a link"; fail=1; }
 elif [ -f "$(expect lc)" ]; then
-    cmp "$(expect lc)" lc.txt || fail=1
+    same "$(expect lc)" lc.txt
 elif [ -f "$case/files/lc.txt" ]; then
-    cmp "$case/files/lc.txt" lc.txt || fail=1
+    same "$case/files/lc.txt" lc.txt
 elif [ -d "$case/files/lc.txt" ]; then
     [ -d lc.txt ] || { echo "lc.txt is no longer a directory"; fail=1; }
 elif [ -e lc.txt ]; then
