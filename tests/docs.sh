@@ -3,7 +3,8 @@
 # the changelog's newest entry is that version, and no document names one by hand. Each pair
 # of the two languages (the READMEs, the manual pages, the Windows READMEs) has the same
 # command lines in the same order; every message the end-to-end cases show the programs
-# write is in both manual pages, and every message a document quotes is one of them.
+# write is in both manual pages, and every message a document quotes is one of them. Every
+# ctest line a document gives fails when it finds no test.
 set -u
 src=$1 scratch=$2
 mkdir -p "$scratch"
@@ -56,6 +57,8 @@ for doc in README.md README.ja.md BUILDING.md CONTRIBUTING.md doc/releasing.md \
     [ -f "$src/$doc" ] || { bad "$doc is missing" && continue; }
     v=$(grep -oE '(^|[^0-9.])[0-9]+[.][0-9]+[.][0-9]+' "$src/$doc" | grep -oE '[0-9.]+$' | sort -u | paste -sd' ' -)
     [ -z "$v" ] || bad "$doc names version $v by hand: name none (dayplot_*_amd64.deb) or let the build fill in @PROJECT_VERSION@"
+    grep -n "ctest --" "$src/$doc" | grep -v -e "--no-tests=error" >"$scratch/ctest" &&
+        bad "$doc gives a ctest line that passes when it finds no test: $(head -n 1 "$scratch/ctest")"
     text "$doc" | grep -oE "($starts)[^.\`\"]*\.( -?[0-9]+)?" | sort -u >"$scratch/quoted"
     grep -vxF -f "$scratch/messages" "$scratch/quoted" >"$scratch/unknown" &&
         bad "$doc quotes messages that no end-to-end case shows: $(paste -sd'|' "$scratch/unknown")"
