@@ -109,14 +109,17 @@ release_check(amd64.native deb.sh dayplot_${v}_amd64.deb)
 release_check(arm64.cortex-a53 deb.sh dayplot_${v}_arm64.deb qemu-aarch64-static cortex-a53)
 release_check(armhf.arm1176 deb.sh dayplot_${v}_armhf.deb qemu-arm-static arm1176)
 release_check(armhf.cortex-a7 deb.sh dayplot_${v}_armhf.deb qemu-arm-static cortex-a7)
-# Each archive for any Linux unpacked, and every case run with the programs in its folder.
-release_check(linux-x86_64 archive.sh dayplot-${v}-linux-x86_64.tar.gz)
+# Each archive for any Linux unpacked, and every case run with the programs in its folder,
+# where no package holds the same programs.
+release_test(linux-x86_64 bash ${tests}/archive.sh ${out}/dayplot-${v}-linux-x86_64.tar.gz
+  ${PROJECT_SOURCE_DIR} ${scratch}/linux-x86_64 ${out}/dayplot_${v}_amd64.deb)
 # i686 under qemu-user as the SSE2 processor the archive is for: a 64-bit kernel need not
 # run 32-bit programs at all
 release_check(linux-i686 archive.sh dayplot-${v}-linux-i686.tar.gz qemu-i386-static pentium3,+sse2)
-release_check(linux-aarch64 archive.sh dayplot-${v}-linux-aarch64.tar.gz
-  qemu-aarch64-static cortex-a53)
-release_check(linux-arm archive.sh dayplot-${v}-linux-arm.tar.gz qemu-arm-static arm1176)
+release_test(linux-aarch64 bash ${tests}/archive.sh ${out}/dayplot-${v}-linux-aarch64.tar.gz
+  ${PROJECT_SOURCE_DIR} ${scratch}/linux-aarch64 ${out}/dayplot_${v}_arm64.deb)
+release_test(linux-arm bash ${tests}/archive.sh ${out}/dayplot-${v}-linux-arm.tar.gz
+  ${PROJECT_SOURCE_DIR} ${scratch}/linux-arm ${out}/dayplot_${v}_armhf.deb)
 # The README's lines for a package run as written, as root, in a throw-away copy of the root.
 release_check(readme.amd64 readme.sh dayplot_${v}_amd64.deb)
 # The sources built as on another system, with CMake and a compiler alone.

@@ -1,9 +1,11 @@
 #!/bin/bash
-# archive.sh ARCHIVE SOURCE SCRATCH [EMULATOR...]: checks an archive for any Linux as a user
-# gets it: one folder named after itself with both programs (built for the processor its name
-# says, with no program interpreter and no library needed), their manual pages (each shown by
-# man -l from the folder) and the manual as text, the READMEs, the licence and the example; then runs every end-to-end case with both programs taken from
-# the unpacked folder, under EMULATOR when given.
+# archive.sh ARCHIVE SOURCE SCRATCH [DEB | EMULATOR...]: checks an archive for any Linux as a
+# user gets it: one folder named after itself with both programs (built for the processor its
+# name says, with no program interpreter and no library needed), their manual pages (each
+# shown by man -l from the folder) and the manual as text, the READMEs, the licence and the
+# example; then runs every end-to-end case with both programs taken from the unpacked folder,
+# under EMULATOR when given, or, given the Debian package DEB of the same processor, whose
+# test runs them, finds its programs the same bytes.
 set -eu
 pkg=$1 src=$2 scratch=$3
 shift 3
@@ -45,7 +47,14 @@ for page in man/man1/dayplotx.1 man/ja/man1/dayplotx.1; do
     grep -q "dayplot $version" "$dir/$page" || fail "$page is not $version"
     grep -q "^\.I examples/night\.txt" "$dir/$page" || fail "$page does not name the example beside it"
 done
-run_cases "$dir" "$@"
+if [ "${1-}" != "${1%.deb}" ]; then
+    dpkg-deb -x "$1" "$scratch/deb"
+    for p in dayplotx dayplotw; do
+        cmp "$dir/$p" "$scratch/deb/usr/bin/$p" || fail "$p is not the one in $(basename "$1")"
+    done
+else
+    run_cases "$dir" "$@"
+fi
 
 # the README's lines for the archive it names, as written: those of the x86_64 one, which
 # this machine runs as a user's would
