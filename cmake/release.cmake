@@ -7,15 +7,22 @@ include(cmake/epoch.cmake)
 if(NOT CMAKE_HOST_SYSTEM_PROCESSOR STREQUAL "x86_64")
   message(FATAL_ERROR "a release is made on an x86-64 (amd64) Debian machine")
 endif()
-set(needed aarch64-linux-gnu-g++ arm-linux-gnueabi-g++ i686-linux-gnu-g++
-  x86_64-w64-mingw32-g++-posix qemu-aarch64-static qemu-arm-static qemu-i386-static dpkg-deb
-  dpkg-gencontrol lintian strip-nondeterminism unzip tar gzip readelf debootstrap groff git)
+set(needed aarch64-linux-gnu-g++ arm-linux-gnueabi-g++ i686-linux-gnu-g++ s390x-linux-gnu-g++
+  x86_64-w64-mingw32-g++-posix clang++ qemu-aarch64-static qemu-arm-static qemu-i386-static
+  qemu-s390x-static dpkg-deb dpkg-gencontrol lintian strip-nondeterminism unzip tar gzip readelf
+  debootstrap groff git)
 foreach(tool ${needed})
   find_program(release_${tool} ${tool})
   if(NOT release_${tool})
     message(FATAL_ERROR "a release needs ${tool}: tools/packages.sh names its package")
   endif()
 endforeach()
+file(WRITE ${PROJECT_BINARY_DIR}/libcxx.cpp "#include <cstdio>\n")
+execute_process(COMMAND ${release_clang++} -stdlib=libc++ -fsyntax-only
+  ${PROJECT_BINARY_DIR}/libcxx.cpp RESULT_VARIABLE libcxx_missing OUTPUT_QUIET ERROR_QUIET)
+if(libcxx_missing)
+  message(FATAL_ERROR "a release needs libc++: tools/packages.sh names its packages")
+endif()
 
 set(v ${PROJECT_VERSION})
 set(out ${PROJECT_BINARY_DIR}/out)
@@ -78,13 +85,18 @@ release_build(armhf ${across} -DCMAKE_SYSTEM_PROCESSOR=arm
   -DCMAKE_CXX_COMPILER=${release_arm-linux-gnueabi-g++} -DDAYPLOT_DEB_ARCH=armhf)
 release_package(armhf deb dayplot_${v}_armhf.deb)
 release_archive(armhf arm)
+# Built only to show the same bytes where the release does not go: s390x (big-endian), and
+# clang with its own C++ library, libc++ (that of macOS and FreeBSD)
+release_build(s390x ${across} -DCMAKE_SYSTEM_PROCESSOR=s390x
+  -DCMAKE_CXX_COMPILER=${release_s390x-linux-gnu-g++})
+release_build(libcxx -DCMAKE_CXX_COMPILER=${release_clang++} -DCMAKE_CXX_FLAGS=-stdlib=libc++)
 release_build(win64 -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64.cmake)
 release_package(win64 package dayplot-${v}-win64.zip)
 # the sources, for a build anywhere else: the commit's, or the tree's where there is no git
 add_custom_target(source ALL
   COMMAND ${tarball} ${out}/dayplot-${v}.tar.gz ${PROJECT_SOURCE_DIR} dayplot-${v}
   COMMAND ${CMAKE_COMMAND} -E echo "the release is made in ${out}, and its tests copy it to ${DAYPLOT_RELEASE_DIR} once every one has passed"
-  DEPENDS clear x86_64 i686 arm64 armhf win64 VERBATIM)
+  DEPENDS clear x86_64 i686 arm64 armhf s390x libcxx win64 VERBATIM)
 
 set(tests ${PROJECT_SOURCE_DIR}/tests)
 set(scratch ${PROJECT_BINARY_DIR}/scratch)
@@ -124,6 +136,21 @@ release_test(linux-arm bash ${tests}/archive.sh ${out}/dayplot-${v}-linux-arm.ta
 release_check(readme.amd64 readme.sh dayplot_${v}_amd64.deb)
 # The sources built as on another system, with CMake and a compiler alone.
 release_check(source source.sh dayplot-${v}.tar.gz)
+# Every case run with the programs of the builds that make no file of the release.
+release_test(s390x bash ${tests}/cases.sh ${PROJECT_SOURCE_DIR} ${scratch}/s390x
+  ${PROJECT_BINARY_DIR}/s390x ${release_qemu-s390x-static})
+release_test(libcxx bash ${tests}/cases.sh ${PROJECT_SOURCE_DIR} ${scratch}/libcxx
+  ${PROJECT_BINARY_DIR}/libcxx)
+# The programs hold no symbol of the C++ library: what shows that libc++ was used is the
+# headers each object was compiled from, as the compiler's dependency files list them.
+release_test(libcxx.headers sh -c [[
+n=0
+for d in $(find "$1" -name "*.o.d"); do
+    n=$((n + 1))
+    grep -q "/c++/v1/" "$d" || { echo "$d lists no libc++ header: the build took another C++ library"; exit 1; }
+done
+[ $n -gt 0 ] || { echo "no dependency file in $1: nothing shows which C++ library the build used"; exit 1; }
+echo "$n objects, each compiled with libc++'s headers"]] sh ${PROJECT_BINARY_DIR}/libcxx/CMakeFiles)
 # A cross build with a C library of its own gets no Debian package: its Depends are unknown.
 release_test(refuses-dynamic-cross sh ${tests}/refused.sh
   "a package of a cross build holds static programs" sh -c "cmake -S '${PROJECT_SOURCE_DIR}' \

@@ -24,20 +24,7 @@ cp "$pkg" "$pkg.sha256" "$scratch/download/"
 
 # run_cases PROGRAM_DIR [EMULATOR...]: every end-to-end case of both programs in PROGRAM_DIR
 run_cases() {
-    local dir=$1 failed=0 ran=0 case p run
-    shift
-    for case in "$src"/tests/golden/*/; do
-        [ -d "$case" ] || continue
-        case=${case%/}
-        for p in dayplotx dayplotw; do
-            run=$scratch/run/$p.$(basename "$case")
-            ran=$((ran + 1))
-            sh "$src/tests/golden.sh" "$case" "$run" "$@" "$dir/$p" >"$run.log" 2>&1 ||
-                { echo "$run:" && cat "$run.log" && failed=$((failed + 1)); }
-        done
-    done
-    [ $ran -gt 0 ] || fail "no end-to-end case found in $src/tests/golden"
-    [ $failed = 0 ] || fail "$failed of $ran end-to-end runs failed"
+    bash "$src/tests/cases.sh" "$src" "$scratch/run" "$@" || fail "the programs in $1 failed"
 }
 
 # elf_cpu FILE: the processor the little-endian ELF program FILE is for, read from its
