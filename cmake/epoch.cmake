@@ -4,11 +4,14 @@
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
   set(dayplot_epoch $ENV{SOURCE_DATE_EPOCH})
 else()
-  file(STRINGS ${PROJECT_SOURCE_DIR}/doc/changelog trailer REGEX "^ -- .*>  " LIMIT_COUNT 1)
+  # the newest entry's own trailer: the line after its heading that is a heading or a trailer
+  file(STRINGS ${PROJECT_SOURCE_DIR}/doc/changelog lines REGEX "^(dayplot \\(| -- )" LIMIT_COUNT 2)
+  list(APPEND lines "" "")
+  list(GET lines 1 trailer)
   string(REGEX REPLACE "^ -- .*>  " "" trailer "${trailer}")
   # date takes an empty date for today's midnight: the packages would follow the calendar
   if(NOT trailer MATCHES "^[A-Z][a-z][a-z], [0-9]")
-    message(FATAL_ERROR "doc/changelog: no latest entry's trailer line (\" -- name <address>  "
+    message(FATAL_ERROR "doc/changelog: the newest entry has no trailer line (\" -- name <address>  "
       "day, date time zone\") to date the packages by")
   endif()
   execute_process(COMMAND date -u -d "${trailer}" +%s OUTPUT_VARIABLE dayplot_epoch

@@ -38,5 +38,5 @@ grep "Tests: off" "$scratch/configure-tests.log" && fail "a plain configure with
 ctest --test-dir build-tests -N | grep -qx "  Test *#[0-9]*: golden.dayplotx.example-night" ||
     fail "a plain configure with GoogleTest at hand makes no end-to-end test: $(ctest --test-dir build-tests -N | tail -n 1)"
 cmake --workflow --preset default >"$scratch/default.log" 2>&1 ||
-    fail "$(grep -A 20 "tests passed" "$scratch/default.log" || tail -n 20 "$scratch/default.log")
+    fail "$(grep -A 12 -e '\*\*\*Failed' -e 'tests passed' "$scratch/default.log" || tail -n 20 "$scratch/default.log")
 the sources' own tests failed: cmake --workflow --preset default in $tree"
