@@ -9,8 +9,8 @@ if(NOT CMAKE_HOST_SYSTEM_PROCESSOR STREQUAL "x86_64")
 endif()
 set(needed aarch64-linux-gnu-g++ arm-linux-gnueabi-g++ i686-linux-gnu-g++ s390x-linux-gnu-g++
   x86_64-w64-mingw32-g++-posix clang++ qemu-aarch64-static qemu-arm-static qemu-i386-static
-  qemu-s390x-static dpkg-deb dpkg-gencontrol lintian strip-nondeterminism unzip tar gzip readelf
-  debootstrap groff git)
+  qemu-s390x-static dpkg-deb dpkg-gencontrol lintian zip unzip tar gzip readelf debootstrap groff
+  git)
 foreach(tool ${needed})
   find_program(release_${tool} ${tool})
   if(NOT release_${tool})
@@ -95,7 +95,7 @@ release_build(s390x ${across} -DCMAKE_SYSTEM_PROCESSOR=s390x
   -DCMAKE_CXX_COMPILER=${release_s390x-linux-gnu-g++})
 release_build(libcxx -DCMAKE_CXX_COMPILER=${release_clang++} -DCMAKE_CXX_FLAGS=-stdlib=libc++)
 release_build(win64 -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64.cmake)
-release_package(win64 package dayplot-${v}-win64.zip)
+release_package(win64 zip dayplot-${v}-win64.zip)
 # the sources, for a build anywhere else: the commit's, or the tree's where there is no git;
 # first, so that uncommitted changes stop the release at once
 add_custom_target(source ALL

@@ -1,10 +1,10 @@
 #!/bin/bash
-# zip.sh ZIP|BUILD SOURCE SCRATCH EMULATOR: checks the Windows zip (made by cpack first when
+# zip.sh ZIP|BUILD SOURCE SCRATCH EMULATOR: checks the Windows zip (made by the build's target zip first when
 # given a build folder): what it holds (text files with CR LF line ends, a README written for
 # Windows, the manual pages as text), the executable's version, and its run on the example data
 # against the golden bytes, directly and through the launcher dayplot.cmd.
 set -eu
-pkg=$1 src=$2 scratch=$3 emulator=$4 target=package
+pkg=$1 src=$2 scratch=$3 emulator=$4 target=zip
 . "$(dirname "$0")/package.sh"
 zip=$pkg
 golden=$src/tests/golden/example-night

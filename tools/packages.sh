@@ -5,7 +5,7 @@ build_packages="cmake make g++"
 test_packages="$build_packages git libgtest-dev googletest libbenchmark-dev valgrind dpkg-dev
     lintian man-db groff-base unzip clang libclang-rt-dev libc++-dev libc++abi-dev
     g++-mingw-w64-x86-64 wine64 g++-aarch64-linux-gnu g++-arm-linux-gnueabi g++-i686-linux-gnu
-    g++-s390x-linux-gnu qemu-user-static strip-nondeterminism debootstrap"
+    g++-s390x-linux-gnu qemu-user-static zip debootstrap"
 
 # install_packages LIST...: installs with apt-get those of the packages that are missing.
 # Not as root, prints the one command that would and returns 1.
