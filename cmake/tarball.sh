@@ -2,7 +2,8 @@
 # tarball.sh EPOCH OUT DIR: packs the folder DIR as OUT (.tar.gz), named by its last part.
 # tarball.sh EPOCH OUT SOURCE PREFIX: packs the sources under PREFIX/: in a git checkout the
 # commit's tree (git archive), which stops on uncommitted changes to the files git holds;
-# elsewhere (an unpacked sources archive) the tree as it stands, but .git and build*.
+# elsewhere (an unpacked sources archive) the tree as it stands, but .git, build* and the
+# chart file lc.txt that the example leaves at its top, as git ignores them.
 # Either way with OUT.sha256 beside it, and the same bytes on a rebuild, from the commit or
 # from its sources unpacked: names sorted, every time EPOCH, owner and group 0, modes 0755 or
 # 0644, links as they are, no time or name in the gzip header.
@@ -18,7 +19,8 @@ if [ -n "$prefix" ]; then
             "$changed" >&2; exit 1; }
         git -C "$dir" archive HEAD | tar -xf - -C "$stage/$prefix"
     else
-        (cd "$dir" && tar -cf - --exclude=./.git --exclude='./build*' .) | tar -xf - -C "$stage/$prefix"
+        (cd "$dir" && tar -cf - --exclude=./.git --exclude='./build*' --exclude=./lc.txt .) |
+            tar -xf - -C "$stage/$prefix"
     fi
     dir=$stage/$prefix
 fi

@@ -15,7 +15,8 @@ there=/dev/shm
 other=$(mktemp -d "$there/dayplot-rebuild.XXXXXX")
 trap 'rm -rf "$other"' EXIT
 [ "$(fs "$other")" != "$(fs "$out")" ] ||
-    { echo "the two builds are on one kind of file system, $(fs "$other"): $out and $other"; exit 1; }
+    { echo "the two builds are on one kind of file system, $(fs "$other"): $out and $other" \
+        "(the rebuild needs /dev/shm a tmpfs, or the release on one)"; exit 1; }
 mkdir -p "$other/one/level/deeper" "$other/release"
 tar -xzf "$sources" -C "$other/one/level/deeper"
 for f in notes.txt dayplot-0.0.9-win64.zip dayplot-0.0.9-win64.zip.sha256 dayplot_0.0.9_amd64.deb; do
